@@ -1,0 +1,43 @@
+// factdigits: reads an integer n and prints the smallest non-negative integer
+// whose decimal digits' factorials add up to n (an empty line for n <= 0).
+#include <algorithm>
+#include <climits>
+#include <iostream>
+#include <string>
+
+int fact[10];  // fact[k] = k!, filled by main
+
+// Reads n, takes digits greedily from 9 down, and prints them in ascending order.
+int main() {
+  std::cin.tie(nullptr);
+  std::ios::sync_with_stdio(false);
+
+  int n = 0;
+  std::cin >> n;
+  // A failed read leaves 0 when there was no integer and a bound when it was
+  // out of range; only the first is refused, the second is used clamped.
+  if (std::cin.fail() && n != INT_MAX && n != INT_MIN) {
+    std::cerr << "factdigits: no integer on standard input\n";
+    return 1;
+  }
+  if (n == 1) {
+    std::cout << 0 << '\n';
+    return 0;
+  }
+
+  fact[0] = 1;
+  for (int k = 1; k <= 9; k++) fact[k] = fact[k - 1] * k;
+
+  // Each factorial divides the next, so the greedy choice needs the fewest digits;
+  // the digit index only ever moves down.
+  std::string s;
+  int rest = n, k = 9;
+  while (rest > 0) {
+    while (fact[k] > rest) k--;
+    rest -= fact[k];
+    s += char('0' + k);
+  }
+  std::reverse(s.begin(), s.end());
+  std::cout << s << '\n';
+  return 0;
+}

@@ -1,0 +1,222 @@
+// Black-box checks of the programs: cases from data files, cross-checks against
+// brute-force oracles on random instances, and large generated instances.
+// Usage: check cases PROGRAM FILE | check splitpath|treedist|factdigits PROGRAM
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <numeric>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace std;
+typedef long long ll;
+
+struct Run { string out, err; int status; };
+int passed = 0, failed = 0;
+mt19937 rng(20261208);
+
+string slurp(const string& path) {
+  ifstream f(path, ios::binary);
+  return string(istreambuf_iterator<char>(f), {});
+}
+
+// Runs prog with the given standard input; returns its output, errors and exit status.
+Run run(const string& prog, const string& in) {
+  char dir[] = "/tmp/checkXXXXXX";
+  if (!mkdtemp(dir)) { perror("mkdtemp"); exit(2); }
+  string d = dir;
+  ofstream(d + "/in", ios::binary) << in;
+  pid_t pid = fork();
+  if (pid == 0) {
+    if (!freopen((d + "/in").c_str(), "rb", stdin) || !freopen((d + "/out").c_str(), "wb", stdout) ||
+        !freopen((d + "/err").c_str(), "wb", stderr)) _exit(126);
+    execl(prog.c_str(), prog.c_str(), (char*)nullptr);
+    _exit(127);
+  }
+  int st = 0;
+  waitpid(pid, &st, 0);
+  Run r{slurp(d + "/out"), slurp(d + "/err"), WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st)};
+  for (const char* f : {"/in", "/out", "/err"}) unlink((d + f).c_str());
+  rmdir(dir);
+  return r;
+}
+
+// Records one expectation; prints what differs when it fails.
+void expect(bool ok, const string& name, const string& detail) {
+  ok ? passed++ : failed++;
+  if (!ok) cout << "FAIL " << name << "\n" << detail << "\n";
+}
+
+// Runs prog and compares everything it does with the expected run.
+void compare(const string& prog, const string& name, const string& in, const Run& want) {
+  Run got = run(prog, in);
+  ostringstream d;
+  d << "  input:  " << in.substr(0, 300) << "\n  stdout: [" << got.out.substr(0, 300) << "] want ["
+    << want.out.substr(0, 300) << "]\n  stderr: [" << got.err << "] want [" << want.err
+    << "]\n  status: " << got.status << " want " << want.status;
+  expect(got.out == want.out && got.err == want.err && got.status == want.status, name, d.str());
+}
+
+// Data-file cases: "case: NAME" starts one; "in:", "out:" and "err:" lines add a line
+// to its input, expected stdout and expected stderr; "status: K" sets the exit status.
+void cases(const string& prog, const string& file) {
+  ifstream f(file);
+  string line, name, in;
+  Run want{"", "", 0};
+  auto flush = [&] { if (!name.empty()) compare(prog, name, in, want); };
+  while (getline(f, line)) {
+    size_t c = line.find(':');
+    string key = line.substr(0, c), val = c == string::npos ? "" : line.substr(min(c + 2, line.size()));
+    if (key == "case") { flush(); name = val; in = ""; want = {"", "", 0}; }
+    else if (key == "in") in += val + "\n";
+    else if (key == "out") want.out += val + "\n";
+    else if (key == "err") want.err += val + "\n";
+    else if (key == "status") want.status = stoi(val);
+    else if (!line.empty() && line[0] != '#') { cout << "bad line in " << file << ": " << line << "\n"; exit(2); }
+  }
+  flush();
+}
+
+ll rnd(ll lo, ll hi) { return uniform_int_distribution<ll>(lo, hi)(rng); }
+ll big_or_small() { return rnd(0, 2) ? rnd(0, 9) : rnd(0, 2147483647); }
+
+// splitpath against all-pairs shortest paths on small random graphs, then a graph
+// whose only cheap pair agrees in bits 0..15.
+void splitpath(const string& prog) {
+  const ll INF = 1000000000000000LL;
+  for (int t = 0; t < 400; t++) {
+    int n = rnd(0, 10), m = n ? rnd(0, 15) : 0;
+    vector<ll> T(n);
+    vector<vector<ll>> d(n, vector<ll>(n, INF));
+    ostringstream in;
+    in << n << " " << m << "\n";
+    for (auto& x : T) in << (x = big_or_small()) << (rnd(0, 1) ? " " : "\n");
+    for (int i = 0; i < n; i++) d[i][i] = 0;
+    for (int e = 0; e < m; e++) {
+      int a = rnd(0, n - 1), b = rnd(0, 3) ? rnd(0, n - 1) : a;
+      ll c = big_or_small();
+      in << a << " " << b << " " << c << "\n";
+      d[a][b] = d[b][a] = min(d[a][b], c);
+    }
+    for (int k = 0; k < n; k++)
+      for (int i = 0; i < n; i++)
+        for (int j = 0; j < n; j++) d[i][j] = min(d[i][j], d[i][k] + d[k][j]);
+    ll best = INF;
+    for (int u = 0; u < n; u++)
+      for (int v = 0; v < n; v++)
+        if (u != v && d[u][v] < INF) best = min(best, T[u] + d[u][v] + T[v]);
+    compare(prog, "random graph " + to_string(t), in.str(), {to_string(best) + "\n", "", 0});
+  }
+  ostringstream in;
+  in << "65537 1\n0";
+  for (int v = 1; v < 65536; v++) in << " 1000000000";
+  in << " 0\n0 65536 0\n";
+  compare(prog, "vertices 0 and 65536", in.str(), {"0\n", "", 0});
+}
+
+// Walk length by plain breadth-first search and climbing parents.
+ll walk(int n, const vector<pair<int, int>>& edges) {
+  if (n <= 1) return 0;
+  vector<vector<int>> adj(n);
+  for (auto [a, b] : edges)
+    if (a < n && b < n) adj[a].push_back(b), adj[b].push_back(a);
+  vector<int> depth(n, -1), par(n, -1), order{0};
+  depth[0] = 0;
+  for (size_t i = 0; i < order.size(); i++)
+    for (int u : adj[order[i]])
+      if (depth[u] < 0) depth[u] = depth[order[i]] + 1, order.push_back(u);
+  for (int v : order)
+    for (int u : adj[v])
+      if (depth[u] == depth[v] - 1 && (par[v] < 0 || u < par[v])) par[v] = u;
+  sort(order.begin(), order.end(), [&](int a, int b) { return make_pair(depth[a], a) < make_pair(depth[b], b); });
+  ll total = 0;
+  for (size_t i = 1; i < order.size(); i++) {
+    int a = order[i - 1], b = order[i];
+    while (a != b) {
+      if (depth[a] >= depth[b]) a = par[a]; else b = par[b];
+      total++;
+    }
+  }
+  return total;
+}
+
+// treedist against the oracle on random graphs and shuffled random trees, then the
+// long path whose total needs 64 bits.
+void treedist(const string& prog) {
+  for (int t = 0; t < 400; t++) {
+    int n = rnd(0, 30);
+    vector<pair<int, int>> edges;
+    if (t % 2) {
+      vector<int> id(n);
+      iota(id.begin(), id.end(), 0);
+      shuffle(id.begin(), id.end(), rng);
+      for (int v = 1; v < n; v++) edges.push_back({id[v], id[rnd(0, v - 1)]});
+    }
+    for (int e = rnd(0, 40); e > 0; e--) {
+      int a = rnd(0, n + 2), b = rnd(0, 4) ? rnd(0, n + 2) : a;
+      edges.push_back({a, b});
+      if (!rnd(0, 5)) edges.push_back({b, a});
+    }
+    shuffle(edges.begin(), edges.end(), rng);
+    ostringstream in;
+    in << n << " " << edges.size() << "\n";
+    for (auto [a, b] : edges) in << a << " " << b << "\n";
+    compare(prog, "random graph " + to_string(t), in.str(), {to_string(walk(n, edges)) + "\n", "", 0});
+  }
+  const ll L = 262143;
+  ostringstream in;
+  in << 2 * L + 1 << " " << 2 * L << "\n0 1\n0 2\n";
+  for (ll d = 2; d <= L; d++) in << 2 * d - 3 << " " << 2 * d - 1 << "\n" << 2 * d - 2 << " " << 2 * d << "\n";
+  compare(prog, "path of 2L + 1 vertices, L = 262143", in.str(), {to_string(2 * L * L + L) + "\n", "", 0});
+}
+
+// factdigits: exact answers for small n from a digit-set table, and for large n
+// the digit sum, ascending order and fewest digits.
+void factdigits(const string& prog) {
+  const int F[10] = {1, 1, 2, 6, 24, 120, 720, 5040, 40320, 362880};
+  const int M = 362880;
+  vector<int> fewest(M + 1, 0);  // fewest digits summing to each value below 9!
+  vector<string> best(3001);
+  for (int s = 1; s <= M; s++) {
+    fewest[s] = INT32_MAX;
+    for (int k = 1; k <= 8 && F[k] <= s; k++) fewest[s] = min(fewest[s], fewest[s - F[k]] + 1);
+    for (int k = 1; s <= 3000 && k <= 9 && F[k] <= s; k++) {
+      string c = best[s - F[k]] + char('0' + k);
+      sort(c.begin(), c.end());
+      if (best[s].empty() || c.size() < best[s].size() || (c.size() == best[s].size() && c < best[s])) best[s] = c;
+    }
+  }
+  for (int s = 2; s <= 3000; s++) compare(prog, "n = " + to_string(s), to_string(s) + "\n", {best[s] + "\n", "", 0});
+  vector<ll> ns{2147483647, 99999999999, 362880LL * 5917};
+  for (int t = 0; t < 200; t++) ns.push_back(rnd(3001, 2147483647));
+  for (ll n : ns) {
+    Run r = run(prog, to_string(n) + "\n");
+    ll v = min(n, 2147483647LL), sum = 0;
+    string s = r.out.substr(0, r.out.size() - 1);
+    for (char c : s) sum += F[c - '0'];
+    bool ok = r.err.empty() && r.status == 0 && !r.out.empty() && r.out.back() == '\n' && sum == v && is_sorted(s.begin(), s.end()) &&
+              s.find('0') == string::npos && ll(s.size()) == v / M + fewest[v % M];
+    expect(ok, "n = " + to_string(n), "  got " + r.out.substr(0, 100) + " " + r.err);
+  }
+  Run r = run(prog, "2147483647");
+  expect(r.out == "135" + string(8, '8') + string(5917, '9') + "\n", "2147483647 exactly", r.out.substr(0, 40));
+}
+
+int main(int argc, char** argv) {
+  map<string, function<void()>> modes{{"splitpath", [&] { splitpath(argv[2]); }},
+                                      {"treedist", [&] { treedist(argv[2]); }},
+                                      {"factdigits", [&] { factdigits(argv[2]); }},
+                                      {"cases", [&] { cases(argv[2], argc > 3 ? argv[3] : ""); }}};
+  if (argc < 3 || !modes.count(argv[1])) { cerr << "usage: check cases PROGRAM FILE | check NAME PROGRAM\n"; return 2; }
+  modes[argv[1]]();
+  cout << passed << " passed, " << failed << " failed\n";
+  return failed || !passed ? 1 : 0;
+}
