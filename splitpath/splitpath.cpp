@@ -1,0 +1,146 @@
+// splitpath: reads a graph with non-negative vertex values T and edge weights and
+// prints the smallest T[u] + d(u, v) + T[v] over two different vertices joined by
+// a path, or 1000000000000000 when there is no such pair. One shortest-path search
+// per bit of the vertex numbers, from a virtual source joined to the vertices that
+// have the bit set, prices every vertex with the bit set against every one without.
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <queue>
+#include <utility>
+#include <vector>
+
+const int N = 1 << 18;                 // capacity: vertices 0..N-2, plus the virtual source
+const long long INF = 1000000000000000LL;
+
+int n;                                  // vertex count; n itself is the virtual source
+int T[N];                               // vertex values
+std::vector<std::pair<int, int>> G[N];  // adjacency: (neighbour, weight)
+long long dist[N];                      // tentative distances of the current pass
+std::priority_queue<std::pair<long long, int>> H;  // (negated distance, vertex)
+long long res = INF;                    // best sum so far
+
+const char* what = "";  // what the number being read is, for refusal messages
+int at = -1;            // its index (vertex or 1-based edge number), -1 for none
+
+// Refuses the input: one line on standard error saying where and what, exit status 1.
+[[noreturn]] __attribute__((format(printf, 1, 2))) void refuse(const char* fmt, ...) {
+  fprintf(stderr, at < 0 ? "splitpath: %s: " : "splitpath: %s %d: ", what, at);
+  va_list ap;
+  va_start(ap, fmt);
+  vfprintf(stderr, fmt, ap);
+  va_end(ap);
+  fputc('\n', stderr);
+  exit(1);
+}
+
+// Reads the next whitespace-separated token as a signed 32-bit int, or refuses it.
+// A token longer than the buffer is read on in chunks, so leading zeros never hurt.
+int num() {
+  char tok[64];
+  int a = 0, len = 0;
+  if (scanf(" %n%63s%n", &a, tok, &len) != 1) refuse("input ends early");
+  len -= a;
+  long long v = 0;  // magnitude, held at 2^32 once it is past any int
+  bool neg = false, digits = false;
+  const char* cut = "";  // marks a quoted token that is only its last chunk
+  for (int i = 0; i < len; i++) {
+    char c = tok[i];
+    if (c >= '0' && c <= '9') {
+      digits = true;
+      v = std::min(v * 10 + (c - '0'), 1LL << 32);
+    } else if ((c == '-' || c == '+') && i == 0 && !digits) {
+      neg = c == '-';
+    } else {
+      for (int k = 0; k < len; k++)
+        if (!isprint((unsigned char)tok[k])) tok[k] = '?';
+      tok[len] = '\0';
+      refuse("'%s%s' is not an integer", cut, tok);
+    }
+    if (i == 62) {  // buffer full: read on if the token goes on
+      int next = getchar();
+      if (next != EOF) ungetc(next, stdin);
+      if (next != EOF && !isspace(next) && scanf("%63[^ \t\n\v\f\r]%n", tok, &len) == 1)
+        i = -1, cut = "...";
+    }
+  }
+  if (!digits) refuse("'%s' is not an integer", tok);
+  v = neg ? -v : v;
+  if (v < INT_MIN || v > INT_MAX) refuse("'%s%s' does not fit a 32-bit int", cut, tok);
+  return (int)v;
+}
+
+// Adds the undirected edge a-b of weight c to both adjacency lists.
+void conn(int a, int b, int c) {
+  G[a].push_back({b, c});
+  G[b].push_back({a, c});
+}
+
+// One pass for bit i: joins the virtual source n to every vertex with bit i set
+// (weight T[j]), searches from it, lowers res over the vertices with bit i clear,
+// and removes the virtual edges again.
+void Dijkstra(int i) {
+  int mask = 1 << i;
+  for (int j = 0; j < n; j++)
+    if (j & mask) conn(n, j, T[j]);
+  for (int j = 0; j < n; j++) dist[j] = INF;  // dist[n] stays 0
+  H.push({0, n});
+  while (!H.empty()) {
+    auto [key, u] = H.top();
+    H.pop();
+    long long d = -key;
+    if (d != dist[u]) continue;  // stale entry
+    for (auto [v, c] : G[u]) {
+      long long cand = d + c;
+      if (cand < dist[v]) {
+        dist[v] = cand;
+        H.push({-cand, v});
+      }
+    }
+  }
+  for (int j = 0; j < n; j++) {
+    if (j & mask) G[j].pop_back();  // the virtual edge is the last entry
+    else res = std::min(res, dist[j] + T[j]);
+  }
+  G[n].clear();
+}
+
+// Reads and checks the instance, runs one pass per bit used by the vertex
+// numbers 0..n-1, and prints res.
+int main() {
+  try {
+    what = "vertex count";
+    n = num();
+    if (n < 0 || n > N - 1) refuse("%d is outside 0..%d", n, N - 1);
+    what = "edge count";
+    int m = num();
+    if (m < 0) refuse("%d is negative", m);
+    what = "value of vertex";
+    for (at = 0; at < n; at++) {
+      T[at] = num();
+      if (T[at] < 0) refuse("%d is negative", T[at]);
+    }
+    what = "edge";
+    for (at = 1; at <= m; at++) {
+      int a = num(), b = num(), c = num();
+      for (int x : {a, b})
+        if (x < 0 || x >= n) {
+          if (n == 0) refuse("endpoint %d: the graph has no vertices", x);
+          refuse("endpoint %d is outside 0..%d", x, n - 1);
+        }
+      if (c < 0) refuse("weight %d is negative", c);
+      conn(a, b, c);
+    }
+    // A pass for bit i has vertices on both sides only when 2^i < n.
+    for (int i = 0; (1 << i) < n; i++) Dijkstra(i);
+  } catch (const std::bad_alloc&) {
+    fputs("splitpath: out of memory\n", stderr);
+    return 1;
+  }
+  printf("%lld\n", res);
+  return 0;
+}
