@@ -1,0 +1,143 @@
+// treedist: reads an undirected graph and prints how many edges a walker crosses
+// visiting every vertex reachable from vertex 0 in level order (ascending depth,
+// then ascending number), always moving along the breadth-first tree in which each
+// vertex hangs below its smallest-numbered neighbour one level closer to vertex 0.
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <set>
+#include <vector>
+
+const int N = 1 << 19;  // capacity: vertex numbers 0..N-1
+const int LOG = 19;     // ancestor levels: one per bit of a vertex number
+
+int n;                  // vertex count
+std::vector<int> G[N];  // neighbours, in input order
+int D[N];               // depth; n marks a vertex not discovered yet
+int parent[N];          // breadth-first-tree parent; n until one is found
+std::set<int> S[N];     // S[d]: the vertices discovered at depth d
+int jp[LOG][N];         // jp[k][v]: the vertex 2^k steps above v (0 above the root)
+
+const char* what = "";  // what the number being read is, for refusal messages
+int at = -1;            // its index (vertex or 1-based edge number), -1 for none
+
+// Refuses the input: one line on standard error saying where and what, exit status 1.
+[[noreturn]] __attribute__((format(printf, 1, 2))) void refuse(const char* fmt, ...) {
+  fprintf(stderr, at < 0 ? "treedist: %s: " : "treedist: %s %d: ", what, at);
+  va_list ap;
+  va_start(ap, fmt);
+  vfprintf(stderr, fmt, ap);
+  va_end(ap);
+  fputc('\n', stderr);
+  exit(1);
+}
+
+// Reads the next whitespace-separated token as a signed 32-bit int, or refuses it.
+// A token longer than the buffer is read on in chunks, so leading zeros never hurt.
+int num() {
+  char tok[64];
+  int a = 0, len = 0;
+  if (scanf(" %n%63s%n", &a, tok, &len) != 1) refuse("input ends early");
+  len -= a;
+  long long v = 0;  // magnitude, held at 2^32 once it is past any int
+  bool neg = false, digits = false;
+  const char* cut = "";  // marks a quoted token that is only its last chunk
+  for (int i = 0; i < len; i++) {
+    char c = tok[i];
+    if (c >= '0' && c <= '9') {
+      digits = true;
+      v = std::min(v * 10 + (c - '0'), 1LL << 32);
+    } else if ((c == '-' || c == '+') && i == 0 && !digits) {
+      neg = c == '-';
+    } else {
+      for (int k = 0; k < len; k++)
+        if (!isprint((unsigned char)tok[k])) tok[k] = '?';
+      tok[len] = '\0';
+      refuse("'%s%s' is not an integer", cut, tok);
+    }
+    if (i == 62) {  // buffer full: read on if the token goes on
+      int next = getchar();
+      if (next != EOF) ungetc(next, stdin);
+      if (next != EOF && !isspace(next) && scanf("%63[^ \t\n\v\f\r]%n", tok, &len) == 1)
+        i = -1, cut = "...";
+    }
+  }
+  if (!digits) refuse("'%s' is not an integer", tok);
+  v = neg ? -v : v;
+  if (v < INT_MIN || v > INT_MAX) refuse("'%s%s' does not fit a 32-bit int", cut, tok);
+  return (int)v;
+}
+
+// Settles v below its parent p: records v's ancestor row, then discovers its
+// neighbours one level down, each keeping the smallest parent offered.
+void disc(int v, int p) {
+  jp[0][v] = p;
+  for (int k = 0; k + 1 < LOG; k++) jp[k + 1][v] = jp[k][jp[k][v]];
+  for (int u : G[v])
+    if (D[u] > D[v]) {
+      D[u] = D[v] + 1;
+      S[D[u]].insert(u);
+      parent[u] = std::min(parent[u], v);
+    }
+}
+
+// Lowest common ancestor of two settled vertices of equal depth.
+int lca(int a, int b) {
+  if (a == b) return a;
+  for (int k = LOG - 1; k >= 0; k--)
+    if (jp[k][a] != jp[k][b]) a = jp[k][a], b = jp[k][b];
+  return jp[0][a];
+}
+
+// Number of tree edges between two settled vertices of equal depth.
+int dist(int a, int b) { return D[a] + D[b] - 2 * D[lca(a, b)]; }
+
+// Reads and checks the graph, settles vertex 0, then settles level after level
+// while adding up the walker's steps, and prints the total.
+int main() {
+  long long total = 0;
+  try {
+    what = "vertex count";
+    n = num();
+    if (n < 0 || n > N) refuse("%d is outside 0..%d", n, N);
+    what = "edge count";
+    int m = num();
+    if (m < 0) refuse("%d is negative", m);
+    what = "edge";
+    for (at = 1; at <= m; at++) {
+      int a = num(), b = num();
+      for (int x : {a, b})
+        if (x < 0 || x >= N) refuse("vertex %d is outside 0..%d", x, N - 1);
+      G[a].push_back(b);
+      G[b].push_back(a);
+    }
+
+    for (int v = 0; v < n; v++) D[v] = parent[v] = n;
+    D[0] = 0;
+    disc(0, 0);
+
+    // Within a level the walker stands at the previous vertex's parent: from there
+    // dist + 2 reaches the next vertex; the first vertex of a level needs one edge
+    // less, hence the -1 per level.
+    int w = 0;
+    for (int i = 1; i < n && !S[i].empty(); i++) {
+      for (auto it = S[i].begin(); it != S[i].end(); ++it) {
+        int x = *it, px = parent[x];
+        total += dist(w, px) + 2;
+        disc(x, px);
+        w = px;
+      }
+      total -= 1;
+      w = *S[i].rbegin();
+    }
+  } catch (const std::bad_alloc&) {
+    fputs("treedist: out of memory\n", stderr);
+    return 1;
+  }
+  printf("%lld\n", total);
+  return 0;
+}
