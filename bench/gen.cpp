@@ -1,0 +1,46 @@
+// Generates the benchmark instances on standard output.
+// Usage: gen KIND SEED, KIND one of split-random, split-grid, tree-random, tree-path, tree-graph.
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+std::mt19937_64 rng;
+long long rnd(long long lo, long long hi) { return std::uniform_int_distribution<long long>(lo, hi)(rng); }
+
+int main(int argc, char** argv) {
+  if (argc < 3) { fprintf(stderr, "usage: gen KIND SEED\n"); return 2; }
+  std::string kind = argv[1];
+  rng.seed(atoll(argv[2]));
+  if (kind == "split-random") {  // n = 262143, m = 10^6, values and weights in 0..10^9
+    int n = 262143, m = 1000000;
+    printf("%d %d\n", n, m);
+    for (int v = 0; v < n; v++) printf("%lld\n", rnd(0, 1000000000));
+    for (int e = 0; e < m; e++) printf("%lld %lld %lld\n", rnd(0, n - 1), rnd(0, n - 1), rnd(0, 1000000000));
+  } else if (kind == "split-grid") {  // 256 x 256 grid, weights 1..1000
+    int s = 256;
+    printf("%d %d\n", s * s, 2 * s * (s - 1));
+    for (int v = 0; v < s * s; v++) printf("%lld\n", rnd(0, 1000000000));
+    for (int r = 0; r < s; r++)
+      for (int c = 0; c < s; c++) {
+        if (c + 1 < s) printf("%d %d %lld\n", r * s + c, r * s + c + 1, rnd(1, 1000));
+        if (r + 1 < s) printf("%d %d %lld\n", r * s + c, (r + 1) * s + c, rnd(1, 1000));
+      }
+  } else if (kind == "tree-random") {  // each vertex below a random one of the 50 before it
+    int n = 524288;
+    printf("%d %d\n", n, n - 1);
+    for (int v = 1; v < n; v++) printf("%lld %d\n", rnd(v > 50 ? v - 50 : 0, v - 1), v);
+  } else if (kind == "tree-path") {  // vertex 0 in the middle of a path of 2L + 1 vertices
+    int L = 262143;
+    printf("%d %d\n0 1\n0 2\n", 2 * L + 1, 2 * L);
+    for (int d = 2; d <= L; d++) printf("%d %d\n%d %d\n", 2 * d - 3, 2 * d - 1, 2 * d - 2, 2 * d);
+  } else if (kind == "tree-graph") {  // random graph, n = 524288, m = 2 * 10^6
+    int n = 524288, m = 2000000;
+    printf("%d %d\n", n, m);
+    for (int e = 0; e < m; e++) printf("%lld %lld\n", rnd(0, n - 1), rnd(0, n - 1));
+  } else {
+    fprintf(stderr, "gen: unknown kind %s\n", kind.c_str());
+    return 2;
+  }
+  return 0;
+}
