@@ -1,6 +1,7 @@
 // Black-box checks of the programs: cases from data files, cross-checks against
 // brute-force oracles on random instances, and large generated instances.
-// Usage: check cases PROGRAM FILE | check splitpath|treedist|factdigits PROGRAM
+// Usage: check cases PROGRAM FILE | check splitpath|treedist|factdigits|oom PROGRAM
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,14 +29,17 @@ string slurp(const string& path) {
   return string(istreambuf_iterator<char>(f), {});
 }
 
-// Runs prog with the given standard input; returns its output, errors and exit status.
-Run run(const string& prog, const string& in) {
+// Runs prog with the given standard input and, if mib > 0, that much address space;
+// returns its output, errors and exit status.
+Run run(const string& prog, const string& in, rlim_t mib = 0) {
   char dir[] = "/tmp/checkXXXXXX";
   if (!mkdtemp(dir)) { perror("mkdtemp"); exit(2); }
   string d = dir;
   ofstream(d + "/in", ios::binary) << in;
   pid_t pid = fork();
   if (pid == 0) {
+    rlimit lim{mib << 20, mib << 20};
+    if (mib && setrlimit(RLIMIT_AS, &lim)) _exit(125);
     if (!freopen((d + "/in").c_str(), "rb", stdin) || !freopen((d + "/out").c_str(), "wb", stdout) ||
         !freopen((d + "/err").c_str(), "wb", stderr)) _exit(126);
     execl(prog.c_str(), prog.c_str(), (char*)nullptr);
@@ -56,8 +60,8 @@ void expect(bool ok, const string& name, const string& detail) {
 }
 
 // Runs prog and compares everything it does with the expected run.
-void compare(const string& prog, const string& name, const string& in, const Run& want) {
-  Run got = run(prog, in);
+void compare(const string& prog, const string& name, const string& in, const Run& want, rlim_t mib = 0) {
+  Run got = run(prog, in, mib);
   ostringstream d;
   d << "  input:  " << in.substr(0, 300) << "\n  stdout: [" << got.out.substr(0, 300) << "] want ["
     << want.out.substr(0, 300) << "]\n  stderr: [" << got.err << "] want [" << want.err
@@ -210,10 +214,27 @@ void factdigits(const string& prog) {
   expect(r.out == "135" + string(8, '8') + string(5917, '9') + "\n", "2147483647 exactly", r.out.substr(0, 40));
 }
 
+// A graph program that cannot grow its lists says so and fails cleanly: find the
+// least address space it starts in, then give it 8 MiB more and 2M edges.
+void oom(const string& prog) {
+  auto starts = [&](rlim_t mib) { return run(prog, "0 0\n", mib).status == 0; };
+  if (!starts(3072)) { cout << "skipped: does not start under an address-space limit\n"; exit(77); }
+  rlim_t lo = 1, hi = 3072;  // it starts in hi MiB but not in lo
+  while (hi - lo > 1) (starts((lo + hi) / 2) ? hi : lo) = (lo + hi) / 2;
+  string name = prog.substr(prog.rfind('/') + 1);
+  bool split = name == "splitpath";
+  ostringstream in;
+  in << "1000 2000000\n";
+  for (int v = 0; split && v < 1000; v++) in << "0 ";
+  for (int e = 0; e < 2000000; e++) in << rnd(0, 999) << " " << rnd(0, 999) << (split ? " 1\n" : "\n");
+  compare(prog, "out of memory", in.str(), {"", name + ": out of memory\n", 1}, hi + 8);
+}
+
 int main(int argc, char** argv) {
   map<string, function<void()>> modes{{"splitpath", [&] { splitpath(argv[2]); }},
                                       {"treedist", [&] { treedist(argv[2]); }},
                                       {"factdigits", [&] { factdigits(argv[2]); }},
+                                      {"oom", [&] { oom(argv[2]); }},
                                       {"cases", [&] { cases(argv[2], argc > 3 ? argv[3] : ""); }}};
   if (argc < 3 || !modes.count(argv[1])) { cerr << "usage: check cases PROGRAM FILE | check NAME PROGRAM\n"; return 2; }
   modes[argv[1]]();
