@@ -1,5 +1,6 @@
 // Generates the benchmark instances on standard output.
-// Usage: gen KIND SEED, KIND one of split-random, split-grid, tree-random, tree-path, tree-graph.
+// Usage: gen KIND SEED, KIND one of split-random, split-grid, tree-random, tree-path,
+// tree-graph, fact-max.
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -38,6 +39,8 @@ int main(int argc, char** argv) {
     int n = 524288, m = 2000000;
     printf("%d %d\n", n, m);
     for (int e = 0; e < m; e++) printf("%lld %lld\n", rnd(0, n - 1), rnd(0, n - 1));
+  } else if (kind == "fact-max") {  // the largest factdigits answer: 5,928 digits
+    printf("2147483647\n");
   } else {
     fprintf(stderr, "gen: unknown kind %s\n", kind.c_str());
     return 2;
