@@ -125,7 +125,8 @@ int main() {
       if (T[at] < 0) refuse("%d is negative", T[at]);
     }
     what = "edge";
-    for (at = 1; at <= m; at++) {
+    for (int e = 0; e < m; e++) {
+      at = e + 1;
       int a = num(), b = num(), c = num();
       for (int x : {a, b})
         if (x < 0 || x >= n) {

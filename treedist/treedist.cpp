@@ -108,7 +108,8 @@ int main() {
     int m = num();
     if (m < 0) refuse("%d is negative", m);
     what = "edge";
-    for (at = 1; at <= m; at++) {
+    for (int e = 0; e < m; e++) {
+      at = e + 1;
       int a = num(), b = num();
       for (int x : {a, b})
         if (x < 0 || x >= N) refuse("vertex %d is outside 0..%d", x, N - 1);
@@ -125,8 +126,8 @@ int main() {
     // less, hence the -1 per level.
     int w = 0;
     for (int i = 1; i < n && !S[i].empty(); i++) {
-      for (auto it = S[i].begin(); it != S[i].end(); ++it) {
-        int x = *it, px = parent[x];
+      for (int x : S[i]) {
+        int px = parent[x];
         total += dist(w, px) + 2;
         disc(x, px);
         w = px;
