@@ -1,11 +1,21 @@
 // factdigits: reads an integer n and prints the smallest non-negative integer
 // whose decimal digits' factorials add up to n (an empty line for n <= 0).
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <iostream>
 #include <string>
 
 int fact[10];  // fact[k] = k!, filled by main
+
+// Flushes the answer line, the only output, and tells with status 1 when it did not
+// reach standard output (a full disk, a closed descriptor).
+int written() {
+  if (std::cout.flush()) return 0;
+  std::cerr << "factdigits: write error: " << std::strerror(errno) << '\n';
+  return 1;
+}
 
 // Reads n, takes digits greedily from 9 down, and prints them in ascending order.
 int main() {
@@ -14,6 +24,10 @@ int main() {
 
   int n = 0;
   std::cin >> n;
+  if (std::cin.bad()) {  // a read error, not the end of the input
+    std::cerr << "factdigits: cannot read standard input: " << std::strerror(errno) << '\n';
+    return 1;
+  }
   // A failed read leaves 0 when there was no integer and a bound when it was
   // out of range; only the first is refused, the second is used clamped.
   if (std::cin.fail() && n != INT_MAX && n != INT_MIN) {
@@ -22,7 +36,7 @@ int main() {
   }
   if (n == 1) {
     std::cout << 0 << '\n';
-    return 0;
+    return written();
   }
 
   fact[0] = 1;
@@ -39,5 +53,5 @@ int main() {
   }
   std::reverse(s.begin(), s.end());
   std::cout << s << '\n';
-  return 0;
+  return written();
 }

@@ -1,6 +1,7 @@
 // Black-box checks of the programs: cases from data files, cross-checks against
 // brute-force oracles on random instances, and large generated instances.
 // Usage: check cases PROGRAM FILE | check splitpath|treedist|factdigits|oom PROGRAM
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,8 +31,9 @@ string slurp(const string& path) {
 }
 
 // Runs prog with the given standard input and, if mib > 0, that much address space;
-// returns its output, errors and exit status.
-Run run(const string& prog, const string& in, rlim_t mib = 0) {
+// returns its output, errors and exit status. attach "full" writes its standard
+// output to /dev/full, "closed" closes it, "dir" reads standard input from a directory.
+Run run(const string& prog, const string& in, rlim_t mib = 0, const string& attach = "") {
   char dir[] = "/tmp/checkXXXXXX";
   if (!mkdtemp(dir)) { perror("mkdtemp"); exit(2); }
   string d = dir;
@@ -40,8 +42,12 @@ Run run(const string& prog, const string& in, rlim_t mib = 0) {
   if (pid == 0) {
     rlimit lim{mib << 20, mib << 20};
     if (mib && setrlimit(RLIMIT_AS, &lim)) _exit(125);
-    if (!freopen((d + "/in").c_str(), "rb", stdin) || !freopen((d + "/out").c_str(), "wb", stdout) ||
-        !freopen((d + "/err").c_str(), "wb", stderr)) _exit(126);
+    int fds[3] = {open(attach == "dir" ? "/" : (d + "/in").c_str(), O_RDONLY),
+                  open(attach == "full" ? "/dev/full" : (d + "/out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600),
+                  open((d + "/err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)};
+    for (int k = 0; k < 3; k++)
+      if (fds[k] < 0 || dup2(fds[k], k) < 0 || close(fds[k])) _exit(126);
+    if (attach == "closed") close(1);
     execl(prog.c_str(), prog.c_str(), (char*)nullptr);
     _exit(127);
   }
@@ -60,8 +66,9 @@ void expect(bool ok, const string& name, const string& detail) {
 }
 
 // Runs prog and compares everything it does with the expected run.
-void compare(const string& prog, const string& name, const string& in, const Run& want, rlim_t mib = 0) {
-  Run got = run(prog, in, mib);
+void compare(const string& prog, const string& name, const string& in, const Run& want, rlim_t mib = 0,
+             const string& attach = "") {
+  Run got = run(prog, in, mib, attach);
   ostringstream d;
   d << "  input:  " << in.substr(0, 300) << "\n  stdout: [" << got.out.substr(0, 300) << "] want ["
     << want.out.substr(0, 300) << "]\n  stderr: [" << got.err << "] want [" << want.err
@@ -70,16 +77,18 @@ void compare(const string& prog, const string& name, const string& in, const Run
 }
 
 // Data-file cases: "case: NAME" starts one; "in:", "out:" and "err:" lines add a line
-// to its input, expected stdout and expected stderr; "status: K" sets the exit status.
+// to its input, expected stdout and expected stderr; "status: K" sets the exit status
+// and "attach: HOW" where the standard streams go (see run).
 void cases(const string& prog, const string& file) {
   ifstream f(file);
-  string line, name, in;
+  string line, name, in, attach;
   Run want{"", "", 0};
-  auto flush = [&] { if (!name.empty()) compare(prog, name, in, want); };
+  auto flush = [&] { if (!name.empty()) compare(prog, name, in, want, 0, attach); };
   while (getline(f, line)) {
     size_t c = line.find(':');
     string key = line.substr(0, c), val = c == string::npos ? "" : line.substr(min(c + 2, line.size()));
-    if (key == "case") { flush(); name = val; in = ""; want = {"", "", 0}; }
+    if (key == "case") { flush(); name = val; in = attach = ""; want = {"", "", 0}; }
+    else if (key == "attach") attach = val;
     else if (key == "in") in += val + "\n";
     else if (key == "out") want.out += val + "\n";
     else if (key == "err") want.err += val + "\n";

@@ -4,10 +4,12 @@
 // vertex hangs below its smallest-numbered neighbour one level closer to vertex 0.
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <set>
 #include <vector>
@@ -36,12 +38,30 @@ int at = -1;            // its index (vertex or 1-based edge number), -1 for non
   exit(1);
 }
 
+// Ends the run with status 1 when the last read from standard input failed: a read
+// error is not the end of the input.
+void readable() {
+  if (!ferror(stdin)) return;
+  fprintf(stderr, "treedist: cannot read standard input: %s\n", strerror(errno));
+  exit(1);
+}
+
+// Flushes the answer line, the only output, and tells with status 1 when it did not
+// reach standard output (a full disk, a closed descriptor).
+int written() {
+  if (fflush(stdout) == 0 && !ferror(stdout)) return 0;
+  fprintf(stderr, "treedist: write error: %s\n", strerror(errno));
+  return 1;
+}
+
 // Reads the next whitespace-separated token as a signed 32-bit int, or refuses it.
 // A token longer than the buffer is read on in chunks, so leading zeros never hurt.
 int num() {
   char tok[64];
   int a = 0, len = 0;
-  if (scanf(" %n%63s%n", &a, tok, &len) != 1) refuse("input ends early");
+  int got = scanf(" %n%63s%n", &a, tok, &len);
+  readable();
+  if (got != 1) refuse("input ends early");
   len -= a;
   long long v = 0;  // magnitude, held at 2^32 once it is past any int
   bool neg = false, digits = false;
@@ -64,6 +84,7 @@ int num() {
       if (next != EOF) ungetc(next, stdin);
       if (next != EOF && !isspace(next) && scanf("%63[^ \t\n\v\f\r]%n", tok, &len) == 1)
         i = -1, cut = "...";
+      readable();
     }
   }
   if (!digits) refuse("'%s' is not an integer", tok);
@@ -140,5 +161,5 @@ int main() {
     return 1;
   }
   printf("%lld\n", total);
-  return 0;
+  return written();
 }
