@@ -133,6 +133,15 @@ void splitpath(const string& prog) {
   for (int v = 1; v < 65536; v++) in << " 1000000000";
   in << " 0\n0 65536 0\n";
   compare(prog, "vertices 0 and 65536", in.str(), {"0\n", "", 0});
+  // Full capacity, the virtual source in the last slot: a path of costly edges and
+  // one cheap pair, 131070 and 262142, that differs in bit 17 alone.
+  const int C = 262143;
+  in.str("");
+  in << C << " " << C << "\n";
+  for (int v = 0; v < C; v++) in << (v % 131072 == 131070 ? 0 : 1000000000) << "\n";
+  for (int v = 0; v + 1 < C; v++) in << v << " " << v + 1 << " 1000000000\n";
+  in << "262142 131070 3\n";
+  compare(prog, "largest vertex count", in.str(), {"3\n", "", 0});
 }
 
 // Walk length by plain breadth-first search and climbing parents.
@@ -189,6 +198,11 @@ void treedist(const string& prog) {
   in << 2 * L + 1 << " " << 2 * L << "\n0 1\n0 2\n";
   for (ll d = 2; d <= L; d++) in << 2 * d - 3 << " " << 2 * d - 1 << "\n" << 2 * d - 2 << " " << 2 * d << "\n";
   compare(prog, "path of 2L + 1 vertices, L = 262143", in.str(), {to_string(2 * L * L + L) + "\n", "", 0});
+  // Largest vertex count, a level at every depth, the largest vertex number deepest.
+  in.str("");
+  in << 2 * L + 2 << " " << 2 * L + 1 << "\n";
+  for (ll v = 0; v <= 2 * L; v++) in << v << " " << v + 1 << "\n";
+  compare(prog, "path through all 524288 vertices", in.str(), {to_string(2 * L + 1) + "\n", "", 0});
 }
 
 // factdigits: exact answers for small n from a digit-set table, and for large n
