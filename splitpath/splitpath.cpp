@@ -3,6 +3,9 @@
 // a path, or 1000000000000000 when there is no such pair. One shortest-path search
 // per bit of the vertex numbers, from a virtual source joined to the vertices that
 // have the bit set, prices every vertex with the bit set against every one without.
+// Limits: 0 <= n <= 2^CAPACITY_BITS - 1 (262143 by default), m >= 0, every number a
+// signed 32-bit int. Cost: one heap search over n + 1 vertices and m + n edges per
+// bit of n - 1, so O((n + m) log(n + m) log n) time and O(n + m) memory.
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -16,7 +19,11 @@
 #include <utility>
 #include <vector>
 
-const int N = 1 << 18;                 // capacity: vertices 0..N-2, plus the virtual source
+#ifndef CAPACITY_BITS
+#define CAPACITY_BITS 18  // a build setting: the fuzz build makes the arrays small
+#endif
+static_assert(CAPACITY_BITS >= 1 && CAPACITY_BITS <= 24, "capacity: 2 to 2^24 vertex slots");
+const int N = 1 << CAPACITY_BITS;      // capacity: vertices 0..N-2, plus the virtual source
 const long long INF = 1000000000000000LL;
 
 int n;                                  // vertex count; n itself is the virtual source

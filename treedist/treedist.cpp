@@ -2,6 +2,10 @@
 // visiting every vertex reachable from vertex 0 in level order (ascending depth,
 // then ascending number), always moving along the breadth-first tree in which each
 // vertex hangs below its smallest-numbered neighbour one level closer to vertex 0.
+// Limits: 0 <= n <= 2^CAPACITY_BITS (524288 by default), m >= 0, edge ends in
+// 0..2^CAPACITY_BITS - 1 (ends at n or above are stored and never visited). Cost:
+// one ordered-set insertion per edge end and one ancestor-table query per vertex,
+// O(m log n + n log n) time; O(n log n) memory for the table, O(m) for the lists.
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -14,8 +18,12 @@
 #include <set>
 #include <vector>
 
-const int N = 1 << 19;  // capacity: vertex numbers 0..N-1
-const int LOG = 19;     // ancestor levels: one per bit of a vertex number
+#ifndef CAPACITY_BITS
+#define CAPACITY_BITS 19  // a build setting: the fuzz build makes the arrays small
+#endif
+static_assert(CAPACITY_BITS >= 1 && CAPACITY_BITS <= 24, "capacity: 2 to 2^24 vertices");
+const int N = 1 << CAPACITY_BITS;  // capacity: vertex numbers 0..N-1
+const int LOG = CAPACITY_BITS;     // ancestor levels: one per bit of a vertex number
 
 int n;                  // vertex count
 std::vector<int> G[N];  // neighbours, in input order
