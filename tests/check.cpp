@@ -1,12 +1,15 @@
 // Black-box checks of the programs: cases from data files, cross-checks against
 // brute-force oracles on random instances, and large generated instances.
 // Usage: check cases PROGRAM FILE | check splitpath|treedist|factdigits|oom PROGRAM
+//        check replay PROGRAM BITS FILE...   (inputs run at a capacity of 2^BITS)
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <climits>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -42,6 +45,7 @@ Run run(const string& prog, const string& in, rlim_t mib = 0, const string& atta
   if (pid == 0) {
     rlimit lim{mib << 20, mib << 20};
     if (mib && setrlimit(RLIMIT_AS, &lim)) _exit(125);
+    alarm(120);  // a run that hangs ends as killed by SIGALRM
     int fds[3] = {open(attach == "dir" ? "/" : (d + "/in").c_str(), O_RDONLY),
                   open(attach == "full" ? "/dev/full" : (d + "/out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600),
                   open((d + "/err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)};
@@ -101,32 +105,47 @@ void cases(const string& prog, const string& file) {
 ll rnd(ll lo, ll hi) { return uniform_int_distribution<ll>(lo, hi)(rng); }
 ll big_or_small() { return rnd(0, 2) ? rnd(0, 9) : rnd(0, 2147483647); }
 
-// splitpath against all-pairs shortest paths on small random graphs, then a graph
-// whose only cheap pair agrees in bits 0..15.
+const ll INF = 1000000000000000LL;
+typedef vector<array<ll, 3>> Edges;
+
+// Smallest T[u] + d(u, v) + T[v] over different connected u, v, by all-pairs
+// shortest paths over the vertices that have an edge to another vertex.
+ll pairs(const vector<ll>& T, const Edges& edges) {
+  vector<ll> id(T.size(), -1), of;
+  for (auto& e : edges)
+    for (ll x : {e[0], e[1]})
+      if (e[0] != e[1] && id[x] < 0) id[x] = of.size(), of.push_back(x);
+  size_t k = of.size();
+  vector<vector<ll>> d(k, vector<ll>(k, INF));
+  for (size_t i = 0; i < k; i++) d[i][i] = 0;
+  for (auto& e : edges)
+    if (e[0] != e[1]) d[id[e[0]]][id[e[1]]] = d[id[e[1]]][id[e[0]]] = min(d[id[e[0]]][id[e[1]]], e[2]);
+  for (size_t m = 0; m < k; m++)
+    for (size_t i = 0; i < k; i++)
+      for (size_t j = 0; j < k; j++) d[i][j] = min(d[i][j], d[i][m] + d[m][j]);
+  ll best = INF;
+  for (size_t i = 0; i < k; i++)
+    for (size_t j = 0; j < k; j++)
+      if (i != j && d[i][j] < INF) best = min(best, T[of[i]] + d[i][j] + T[of[j]]);
+  return best;
+}
+
+// splitpath against the oracle on small random graphs, then a graph whose only
+// cheap pair agrees in bits 0..15.
 void splitpath(const string& prog) {
-  const ll INF = 1000000000000000LL;
   for (int t = 0; t < 400; t++) {
     int n = rnd(0, 10), m = n ? rnd(0, 15) : 0;
     vector<ll> T(n);
-    vector<vector<ll>> d(n, vector<ll>(n, INF));
+    Edges edges;
     ostringstream in;
     in << n << " " << m << "\n";
     for (auto& x : T) in << (x = big_or_small()) << (rnd(0, 1) ? " " : "\n");
-    for (int i = 0; i < n; i++) d[i][i] = 0;
     for (int e = 0; e < m; e++) {
-      int a = rnd(0, n - 1), b = rnd(0, 3) ? rnd(0, n - 1) : a;
-      ll c = big_or_small();
+      ll a = rnd(0, n - 1), b = rnd(0, 3) ? rnd(0, n - 1) : a, c = big_or_small();
       in << a << " " << b << " " << c << "\n";
-      d[a][b] = d[b][a] = min(d[a][b], c);
+      edges.push_back({a, b, c});
     }
-    for (int k = 0; k < n; k++)
-      for (int i = 0; i < n; i++)
-        for (int j = 0; j < n; j++) d[i][j] = min(d[i][j], d[i][k] + d[k][j]);
-    ll best = INF;
-    for (int u = 0; u < n; u++)
-      for (int v = 0; v < n; v++)
-        if (u != v && d[u][v] < INF) best = min(best, T[u] + d[u][v] + T[v]);
-    compare(prog, "random graph " + to_string(t), in.str(), {to_string(best) + "\n", "", 0});
+    compare(prog, "random graph " + to_string(t), in.str(), {to_string(pairs(T, edges)) + "\n", "", 0});
   }
   ostringstream in;
   in << "65537 1\n0";
@@ -205,36 +224,110 @@ void treedist(const string& prog) {
   compare(prog, "path through all 524288 vertices", in.str(), {to_string(2 * L + 1) + "\n", "", 0});
 }
 
+const int F[10] = {1, 1, 2, 6, 24, 120, 720, 5040, 40320, 362880}, M = F[9];
+vector<int> fewest;  // fewest digits 1..8 summing to each value below 9!
+
+// Whether out is factdigits' answer for n (clamped to 32 bits): "0" for 1, an empty
+// line for n <= 0, else ascending digits 1..9 whose factorials sum to n, as few as can.
+bool factok(ll n, const string& out) {
+  if (fewest.empty()) {
+    fewest.assign(M + 1, 0);
+    for (int s = 1; s <= M; s++) {
+      fewest[s] = INT32_MAX;
+      for (int k = 1; k <= 8 && F[k] <= s; k++) fewest[s] = min(fewest[s], fewest[s - F[k]] + 1);
+    }
+  }
+  ll v = max(min(n, 2147483647LL), -2147483648LL), sum = 0;
+  if (out.empty() || out.back() != '\n') return false;
+  string s = out.substr(0, out.size() - 1);
+  if (v <= 1) return s == (v == 1 ? "0" : "");
+  for (char c : s) sum += c >= '1' && c <= '9' ? F[c - '0'] : -(1LL << 40);
+  return sum == v && is_sorted(s.begin(), s.end()) && ll(s.size()) == v / M + fewest[v % M];
+}
+
 // factdigits: exact answers for small n from a digit-set table, and for large n
 // the digit sum, ascending order and fewest digits.
 void factdigits(const string& prog) {
-  const int F[10] = {1, 1, 2, 6, 24, 120, 720, 5040, 40320, 362880};
-  const int M = 362880;
-  vector<int> fewest(M + 1, 0);  // fewest digits summing to each value below 9!
   vector<string> best(3001);
-  for (int s = 1; s <= M; s++) {
-    fewest[s] = INT32_MAX;
-    for (int k = 1; k <= 8 && F[k] <= s; k++) fewest[s] = min(fewest[s], fewest[s - F[k]] + 1);
-    for (int k = 1; s <= 3000 && k <= 9 && F[k] <= s; k++) {
+  for (int s = 1; s <= 3000; s++)
+    for (int k = 1; k <= 9 && F[k] <= s; k++) {
       string c = best[s - F[k]] + char('0' + k);
       sort(c.begin(), c.end());
       if (best[s].empty() || c.size() < best[s].size() || (c.size() == best[s].size() && c < best[s])) best[s] = c;
     }
-  }
   for (int s = 2; s <= 3000; s++) compare(prog, "n = " + to_string(s), to_string(s) + "\n", {best[s] + "\n", "", 0});
   vector<ll> ns{2147483647, 99999999999, 362880LL * 5917};
   for (int t = 0; t < 200; t++) ns.push_back(rnd(3001, 2147483647));
   for (ll n : ns) {
     Run r = run(prog, to_string(n) + "\n");
-    ll v = min(n, 2147483647LL), sum = 0;
-    string s = r.out.substr(0, r.out.size() - 1);
-    for (char c : s) sum += F[c - '0'];
-    bool ok = r.err.empty() && r.status == 0 && !r.out.empty() && r.out.back() == '\n' && sum == v && is_sorted(s.begin(), s.end()) &&
-              s.find('0') == string::npos && ll(s.size()) == v / M + fewest[v % M];
-    expect(ok, "n = " + to_string(n), "  got " + r.out.substr(0, 100) + " " + r.err);
+    expect(r.err.empty() && r.status == 0 && factok(n, r.out), "n = " + to_string(n), "  got " + r.out.substr(0, 100) + " " + r.err);
   }
   Run r = run(prog, "2147483647");
   expect(r.out == "135" + string(8, '8') + string(5917, '9') + "\n", "2147483647 exactly", r.out.substr(0, 40));
+}
+
+// The numbers of an input as the graph programs read them: whitespace-separated
+// tokens, each an optional sign and decimal digits within 32 bits, up to the first
+// token that is not one.
+vector<ll> numbers(const string& in) {
+  vector<ll> v;
+  istringstream s(in);
+  for (string t; s >> t;) {
+    size_t i = t[0] == '-' || t[0] == '+', z = t.find_first_not_of('0', i);
+    if (i == t.size() || t.find_first_not_of("0123456789", i) != string::npos) break;
+    string digits = z == string::npos ? "0" : t.substr(z);
+    ll x = digits.size() > 10 ? INF : stoll(digits) * (t[0] == '-' ? -1 : 1);
+    if (x < -2147483648LL || x > 2147483647) break;
+    v.push_back(x);
+  }
+  return v;
+}
+
+// The answer line a program owes on in at capacity N (2^bits vertex slots), or ""
+// where it must refuse; factdigits' answer is checked by factok instead.
+string owed(const string& name, const string& in, ll N) {
+  vector<ll> x = numbers(in);
+  size_t k = 0;
+  bool ok = true;  // every number taken so far was there and within [lo, hi]
+  auto take = [&](ll lo, ll hi) { ok = ok && k < x.size() && x[k] >= lo && x[k] <= hi; return ok ? x[k++] : 0; };
+  if (name == "splitpath") {
+    ll n = take(0, N - 1), m = take(0, INT32_MAX);
+    vector<ll> T;
+    Edges edges;
+    while (ok && ll(T.size()) < n) T.push_back(take(0, INT32_MAX));
+    while (ok && ll(edges.size()) < m) edges.push_back({take(0, n - 1), take(0, n - 1), take(0, INT32_MAX)});
+    return ok ? to_string(pairs(T, edges)) + "\n" : "";
+  }
+  ll n = take(0, N), m = take(0, INT32_MAX);
+  vector<pair<int, int>> edges;
+  while (ok && ll(edges.size()) < m) edges.push_back({int(take(0, N - 1)), int(take(0, N - 1))});
+  return ok ? to_string(walk(n, edges)) + "\n" : "";
+}
+
+// factdigits' number: the stream extraction the program uses, into 64 bits (an
+// out-of-range number keeps its bound); false where there is no integer.
+bool first(const string& in, ll& n) {
+  istringstream s(in);
+  s >> n;
+  return !s.fail() || n == LLONG_MAX || n == LLONG_MIN;
+}
+
+// Replays inputs (fuzzer findings) through a program built with 2^bits vertex slots
+// and checks each run against the oracles: the owed answer and nothing on standard
+// error, or a refusal: status 1, no output, one line on standard error naming it.
+void replay(const string& prog, int bits, char** files, int count) {
+  string name = prog.substr(prog.rfind('/') + 1);
+  for (int f = 0; f < count; f++) {
+    string in = slurp(files[f]), want;
+    ll n = 0;
+    bool answers = name == "factdigits" ? first(in, n) : !(want = owed(name, in, 1LL << bits)).empty();
+    Run r = run(prog, in);
+    bool ok = answers ? r.status == 0 && r.err.empty() && (name == "factdigits" ? factok(n, r.out) : r.out == want)
+                      : r.status == 1 && r.out.empty() && r.err.rfind(name + ": ", 0) == 0 &&
+                            r.err.find('\n') == r.err.size() - 1;
+    expect(ok, files[f], "  stdout: [" + r.out.substr(0, 200) + "] want [" + (answers ? want : "a refusal") +
+                             "]\n  stderr: [" + r.err.substr(0, 300) + "]\n  status: " + to_string(r.status));
+  }
 }
 
 // A graph program that cannot grow its lists says so and fails cleanly: find the
@@ -258,8 +351,9 @@ int main(int argc, char** argv) {
                                       {"treedist", [&] { treedist(argv[2]); }},
                                       {"factdigits", [&] { factdigits(argv[2]); }},
                                       {"oom", [&] { oom(argv[2]); }},
-                                      {"cases", [&] { cases(argv[2], argc > 3 ? argv[3] : ""); }}};
-  if (argc < 3 || !modes.count(argv[1])) { cerr << "usage: check cases PROGRAM FILE | check NAME PROGRAM\n"; return 2; }
+                                      {"cases", [&] { cases(argv[2], argc > 3 ? argv[3] : ""); }},
+                                      {"replay", [&] { replay(argv[2], argc > 3 ? atoi(argv[3]) : 0, argv + 4, argc - 4); }}};
+  if (argc < 3 || !modes.count(argv[1])) { cerr << "usage: see the first lines of tests/check.cpp\n"; return 2; }
   modes[argv[1]]();
   cout << passed << " passed, " << failed << " failed\n";
   return failed || !passed ? 1 : 0;
