@@ -7,7 +7,8 @@
 # on standard error, or a one-line refusal with status 1. Prints one table row per
 # program: execs, execs/s, paths, crashes, hangs, wrong runs.
 # Usage: bash fuzz/run.sh SECONDS [PROGRAM...]   (default: all three, one after another)
-#        SEED=N picks AFL++'s random seed (default 1), so a run can be repeated.
+#        SEED=N picks AFL++'s random seed (default 1); EXECS=N also ends each program's
+#        run after about N execs, so that a bounded run (CI) does the same work anywhere.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 secs=${1:?usage: bash fuzz/run.sh SECONDS [PROGRAM...]}
@@ -42,7 +43,7 @@ for p in "${progs[@]}"; do
     factdigits) echo 2147483647 > "$dir/seeds/full" ;;
   esac
   start=$(date +%s)
-  afl-fuzz -V "$secs" -s "${SEED:-1}" -t 2000 -m none -x fuzz/dict -i "$dir/seeds" -o "$dir/out" -- "$dir/$p" \
+  afl-fuzz -V "$secs" ${EXECS:+-E "$EXECS"} -s "${SEED:-1}" -t 2000 -m none -x fuzz/dict -i "$dir/seeds" -o "$dir/out" -- "$dir/$p" \
     > "$dir/afl.log" 2>&1 || { tail -20 "$dir/afl.log"; exit 1; }
   elapsed=$(($(date +%s) - start))
   stats=$dir/out/default/fuzzer_stats
