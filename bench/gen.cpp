@@ -1,6 +1,7 @@
 // Generates the benchmark instances on standard output.
-// Usage: gen KIND SEED, KIND one of split-random, split-grid, tree-random, tree-path,
-// tree-graph, fact-max.
+// Usage: gen KIND SEED [N], KIND one of split-random, split-grid, tree-random,
+// tree-path, tree-graph, fact-max. N sets the vertex count of split-random and
+// tree-graph (by default their capacity) and keeps their density: edges per vertex.
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -13,8 +14,9 @@ int main(int argc, char** argv) {
   if (argc < 3) { fprintf(stderr, "usage: gen KIND SEED\n"); return 2; }
   std::string kind = argv[1];
   rng.seed(atoll(argv[2]));
+  long long size = argc > 3 ? atoll(argv[3]) : 0;
   if (kind == "split-random") {  // n = 262143, m = 10^6, values and weights in 0..10^9
-    int n = 262143, m = 1000000;
+    int n = size ? size : 262143, m = n * 1000000LL / 262143;
     printf("%d %d\n", n, m);
     for (int v = 0; v < n; v++) printf("%lld\n", rnd(0, 1000000000));
     for (int e = 0; e < m; e++) printf("%lld %lld %lld\n", rnd(0, n - 1), rnd(0, n - 1), rnd(0, 1000000000));
@@ -36,7 +38,7 @@ int main(int argc, char** argv) {
     printf("%d %d\n0 1\n0 2\n", 2 * L + 1, 2 * L);
     for (int d = 2; d <= L; d++) printf("%d %d\n%d %d\n", 2 * d - 3, 2 * d - 1, 2 * d - 2, 2 * d);
   } else if (kind == "tree-graph") {  // random graph, n = 524288, m = 2 * 10^6
-    int n = 524288, m = 2000000;
+    int n = size ? size : 524288, m = n * 2000000LL / 524288;
     printf("%d %d\n", n, m);
     for (int e = 0; e < m; e++) printf("%lld %lld\n", rnd(0, n - 1), rnd(0, n - 1));
   } else if (kind == "fact-max") {  // the largest factdigits answer: 5,928 digits
