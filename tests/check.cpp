@@ -35,7 +35,9 @@ string slurp(const string& path) {
 
 // Runs prog with the given standard input and, if mib > 0, that much address space;
 // returns its output, errors and exit status. attach "full" writes its standard
-// output to /dev/full, "closed" closes it, "dir" reads standard input from a directory.
+// output to /dev/full, "closed" closes it, "dir" reads standard input from a directory,
+// "stall" from a non-blocking pipe that holds the input but its last line feed and
+// stays open, as from a writer that has not finished: reading on fails (EAGAIN).
 Run run(const string& prog, const string& in, rlim_t mib = 0, const string& attach = "") {
   char dir[] = "/tmp/checkXXXXXX";
   if (!mkdtemp(dir)) { perror("mkdtemp"); exit(2); }
@@ -52,6 +54,10 @@ Run run(const string& prog, const string& in, rlim_t mib = 0, const string& atta
     for (int k = 0; k < 3; k++)
       if (fds[k] < 0 || dup2(fds[k], k) < 0 || close(fds[k])) _exit(126);
     if (attach == "closed") close(1);
+    int p[2];
+    size_t len = in.size() - (!in.empty() && in.back() == '\n');
+    if (attach == "stall" && (pipe(p) || write(p[1], in.data(), len) != ssize_t(len) ||
+                              fcntl(p[0], F_SETFL, O_NONBLOCK) || dup2(p[0], 0) < 0)) _exit(126);
     execl(prog.c_str(), prog.c_str(), (char*)nullptr);
     _exit(127);
   }

@@ -57,7 +57,8 @@ void readable() {
 // Flushes the answer line, the only output, and tells with status 1 when it did not
 // reach standard output (a full disk, a closed descriptor).
 int written() {
-  if (fflush(stdout) == 0 && !ferror(stdout)) return 0;
+  fflush(stdout);  // a failed write, now or earlier, leaves the error indicator set
+  if (!ferror(stdout)) return 0;
   fprintf(stderr, "treedist: write error: %s\n", strerror(errno));
   return 1;
 }
@@ -84,7 +85,6 @@ int num() {
     } else {
       for (int k = 0; k < len; k++)
         if (!isprint((unsigned char)tok[k])) tok[k] = '?';
-      tok[len] = '\0';
       refuse("'%s%s' is not an integer", cut, tok);
     }
     if (i == 62) {  // buffer full: read on if the token goes on
