@@ -42,10 +42,8 @@ for p in "${progs[@]}"; do
               awk -v n=$((1 << bits)) 'BEGIN { print n, n - 1; for (v = 1; v < n; v++) print int((v - 1) / 2), v }' > "$dir/seeds/binary" ;;
     factdigits) echo 2147483647 > "$dir/seeds/full" ;;
   esac
-  start=$(date +%s)
   afl-fuzz -V "$secs" ${EXECS:+-E "$EXECS"} -s "${SEED:-1}" -t 2000 -m none -x fuzz/dict -i "$dir/seeds" -o "$dir/out" -- "$dir/$p" \
     > "$dir/afl.log" 2>&1 || { tail -20 "$dir/afl.log"; exit 1; }
-  elapsed=$(($(date +%s) - start))
   stats=$dir/out/default/fuzzer_stats
   get() { awk -v k="$1" '$1 == k { print $3 }' "$stats"; }
   # Replay every kept input through the AddressSanitizer build, against the oracles.
@@ -58,8 +56,7 @@ for p in "${progs[@]}"; do
     tail -1 "$dir/replay.log"
   fi
   wrong_total=$((wrong_total + wrong))
-  execs=$(get execs_done)
-  rows+=("| $p | $secs | $execs | $((execs / (elapsed > 0 ? elapsed : 1))) | $(get corpus_count) | $(get saved_crashes) | $(get saved_hangs) | $wrong |")
+  rows+=("| $p | $secs | $(get execs_done) | $(get execs_per_sec) | $(get corpus_count) | $(get saved_crashes) | $(get saved_hangs) | $wrong |")
 done
 echo "| program | seconds | execs | execs/s | paths | crashes | hangs | wrong runs |"
 echo "|---|---|---|---|---|---|---|---|"

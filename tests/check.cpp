@@ -125,7 +125,7 @@ ll pairs(const vector<ll>& T, const Edges& edges) {
   vector<vector<ll>> d(k, vector<ll>(k, INF));
   for (size_t i = 0; i < k; i++) d[i][i] = 0;
   for (auto& e : edges)
-    if (e[0] != e[1]) d[id[e[0]]][id[e[1]]] = d[id[e[1]]][id[e[0]]] = min(d[id[e[0]]][id[e[1]]], e[2]);
+    if (ll a = id[e[0]], b = id[e[1]]; e[0] != e[1]) d[a][b] = d[b][a] = min(d[a][b], e[2]);
   for (size_t m = 0; m < k; m++)
     for (size_t i = 0; i < k; i++)
       for (size_t j = 0; j < k; j++) d[i][j] = min(d[i][j], d[i][m] + d[m][j]);
