@@ -65,40 +65,36 @@ int written() {
 }
 
 // Reads the next whitespace-separated token as a signed 32-bit int, or refuses it.
-// A token longer than the buffer is read on in chunks, so leading zeros never hurt.
+// The token is read a byte at a time, however long it is or however much white
+// space comes before it; only its first 63 bytes are kept, for the message.
 int num() {
-  char tok[64];
-  int a = 0, len = 0;
-  int got = scanf(" %n%63s%n", &a, tok, &len);
+  int c;
+  while ((c = getchar()) != EOF && isspace(c)) {
+  }
   readable();
-  if (got != 1) refuse("input ends early");
-  len -= a;
-  long long v = 0;  // magnitude, held at 2^32 once it is past any int
-  bool neg = false, digits = false;
-  const char* cut = "";  // marks a quoted token that is only its last chunk
-  for (int i = 0; i < len; i++) {
-    char c = tok[i];
+  if (c == EOF) refuse("input ends early");
+  char head[64];      // the token's first bytes, unprintable ones as '?'
+  long long len = 0;  // the token's length in bytes
+  long long v = 0;    // magnitude, held at 2^32 once it is past any int
+  bool neg = false, digits = false, junk = false;
+  for (; c != EOF && !isspace(c); c = getchar(), len++) {
+    if (len < 63) head[len] = isprint(c) ? char(c) : '?';
     if (c >= '0' && c <= '9') {
       digits = true;
       v = std::min(v * 10 + (c - '0'), 1LL << 32);
-    } else if ((c == '-' || c == '+') && i == 0 && !digits) {
+    } else if ((c == '-' || c == '+') && len == 0) {
       neg = c == '-';
     } else {
-      for (int k = 0; k < len; k++)
-        if (!isprint((unsigned char)tok[k])) tok[k] = '?';
-      refuse("'%s%s' is not an integer", cut, tok);
-    }
-    if (i == 62) {  // buffer full: read on if the token goes on
-      int next = getchar();
-      if (next != EOF) ungetc(next, stdin);
-      if (next != EOF && !isspace(next) && scanf("%63[^ \t\n\v\f\r]%n", tok, &len) == 1)
-        i = -1, cut = "...";
-      readable();
+      junk = true;
     }
   }
-  if (!digits) refuse("'%s' is not an integer", tok);
+  readable();
+  head[std::min(len, 63LL)] = '\0';
+  char quote[100];  // the token, or its first bytes and its length
+  snprintf(quote, sizeof quote, len > 63 ? "'%s...' (%lld bytes)" : "'%s'", head, len);
+  if (junk || !digits) refuse("%s is not an integer", quote);
   v = neg ? -v : v;
-  if (v < INT_MIN || v > INT_MAX) refuse("'%s%s' does not fit a 32-bit int", cut, tok);
+  if (v < INT_MIN || v > INT_MAX) refuse("%s does not fit a 32-bit int", quote);
   return (int)v;
 }
 
