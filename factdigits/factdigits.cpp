@@ -5,11 +5,22 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <string>
 
 int fact[10];  // fact[k] = k!, filled by main
+
+// Ends the run when memory runs out (the stream set-up or the digit string), from
+// inside the failed allocation: no exception is raised, so none needs memory, and
+// the C stream is used because the C++ streams may be half set up.
+void oom() {
+  fputs("factdigits: out of memory\n", stderr);
+  _Exit(1);
+}
 
 // Flushes the answer line, the only output, and tells with status 1 when it did not
 // reach standard output (a full disk, a closed descriptor).
@@ -21,6 +32,7 @@ int written() {
 
 // Reads n, takes digits greedily from 9 down, and prints them in ascending order.
 int main() {
+  std::set_new_handler(oom);
   std::cin.tie(nullptr);
   std::ios::sync_with_stdio(false);
 

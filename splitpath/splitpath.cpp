@@ -16,6 +16,7 @@
 #include <cstring>
 #include <new>
 #include <queue>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -53,6 +54,14 @@ void readable() {
   if (!ferror(stdin)) return;
   fprintf(stderr, "splitpath: cannot read standard input: %s\n", strerror(errno));
   exit(1);
+}
+
+// Ends the run when memory runs out (the lists or the heap cannot grow), from
+// inside the failed allocation: no exception is raised, so none needs memory, and
+// nothing has been written yet that would need flushing.
+void oom() {
+  fputs("splitpath: out of memory\n", stderr);
+  _Exit(1);
 }
 
 // Flushes the answer line, the only output, and tells with status 1 when it did not
@@ -136,6 +145,7 @@ void Dijkstra(int i) {
 // Reads and checks the instance, runs one pass per bit used by the vertex
 // numbers 0..n-1, and prints res.
 int main() {
+  std::set_new_handler(oom);
   try {
     what = "vertex count";
     n = num();
@@ -162,9 +172,8 @@ int main() {
     }
     // A pass for bit i has vertices on both sides only when 2^i < n.
     for (int i = 0; (1 << i) < n; i++) Dijkstra(i);
-  } catch (const std::bad_alloc&) {
-    fputs("splitpath: out of memory\n", stderr);
-    return 1;
+  } catch (const std::length_error&) {  // a list already at its largest size
+    oom();
   }
   printf("%lld\n", res);
   return written();

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <new>
 #include <set>
+#include <stdexcept>
 #include <vector>
 
 #ifndef CAPACITY_BITS
@@ -52,6 +53,14 @@ void readable() {
   if (!ferror(stdin)) return;
   fprintf(stderr, "treedist: cannot read standard input: %s\n", strerror(errno));
   exit(1);
+}
+
+// Ends the run when memory runs out (the lists or the sets cannot grow), from
+// inside the failed allocation: no exception is raised, so none needs memory, and
+// nothing has been written yet that would need flushing.
+void oom() {
+  fputs("treedist: out of memory\n", stderr);
+  _Exit(1);
 }
 
 // Flushes the answer line, the only output, and tells with status 1 when it did not
@@ -125,6 +134,7 @@ int dist(int a, int b) { return D[a] + D[b] - 2 * D[lca(a, b)]; }
 // while adding up the walker's steps, and prints the total.
 int main() {
   long long total = 0;
+  std::set_new_handler(oom);
   try {
     what = "vertex count";
     n = num();
@@ -160,9 +170,8 @@ int main() {
       total -= 1;
       w = *S[i].rbegin();
     }
-  } catch (const std::bad_alloc&) {
-    fputs("treedist: out of memory\n", stderr);
-    return 1;
+  } catch (const std::length_error&) {  // a list already at its largest size
+    oom();
   }
   printf("%lld\n", total);
   return written();
