@@ -3,6 +3,7 @@
 // Usage: check cases PROGRAM FILE | check splitpath|treedist|factdigits|oom PROGRAM
 //        check replay PROGRAM BITS FILE...   (inputs run at a capacity of 2^BITS)
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,20 +35,20 @@ string slurp(const string& path) {
   return string(istreambuf_iterator<char>(f), {});
 }
 
-// Runs prog with the given standard input and, if mib > 0, that much address space;
+// Runs prog with the given standard input and, if kib > 0, that much address space;
 // returns its output, errors and exit status. attach "full" writes its standard
 // output to /dev/full, "closed" closes it, "dir" reads standard input from a directory,
 // "stall" from a non-blocking pipe that holds the input but its last line feed and
 // stays open, as from a writer that has not finished: reading on fails (EAGAIN).
-Run run(const string& prog, const string& in, rlim_t mib = 0, const string& attach = "") {
+Run run(const string& prog, const string& in, rlim_t kib = 0, const string& attach = "") {
   char dir[] = "/tmp/checkXXXXXX";
   if (!mkdtemp(dir)) { perror("mkdtemp"); exit(2); }
   string d = dir;
   ofstream(d + "/in", ios::binary) << in;
   pid_t pid = fork();
   if (pid == 0) {
-    rlimit lim{mib << 20, mib << 20};
-    if (mib && setrlimit(RLIMIT_AS, &lim)) _exit(125);
+    rlimit lim{kib << 10, kib << 10};
+    if (kib && setrlimit(RLIMIT_AS, &lim)) _exit(125);
     alarm(120);  // a run that hangs ends as killed by SIGALRM
     int fds[3] = {open(attach == "dir" ? "/" : (d + "/in").c_str(), O_RDONLY),
                   open(attach == "full" ? "/dev/full" : (d + "/out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600),
@@ -78,9 +79,9 @@ void expect(bool ok, const string& name, const string& detail) {
 }
 
 // Runs prog and compares everything it does with the expected run.
-void compare(const string& prog, const string& name, const string& in, const Run& want, rlim_t mib = 0,
+void compare(const string& prog, const string& name, const string& in, const Run& want, rlim_t kib = 0,
              const string& attach = "") {
-  Run got = run(prog, in, mib, attach);
+  Run got = run(prog, in, kib, attach);
   ostringstream d;
   d << "  input:  " << in.substr(0, 300) << "\n  stdout: [" << got.out.substr(0, 300) << "] want ["
     << want.out.substr(0, 300) << "]\n  stderr: [" << got.err << "] want [" << want.err
@@ -338,24 +339,44 @@ void replay(const string& prog, int bits, char** files, int count) {
   }
 }
 
-// A graph program that cannot grow its lists says so and fails cleanly: find the
-// least address space it starts in, then give it 8 MiB more and 2M edges.
+// Running out of memory ends with "PROG: out of memory" and status 1, never an
+// abort: find the least address space (KiB) in which the program gets past the
+// loader (it exits, or the C++ runtime aborts: below, exec or the loader fail with
+// SIGSEGV or 127), then step up 4 KiB at a time over 400 KiB on
+// an input that needs more than that: every step must answer exactly as without a
+// limit or refuse so, and both must occur. Last, 2M edges in 8 MiB above the start.
 void oom(const string& prog) {
   if (emulator) {  // qemu reserves the guest's whole address space when it starts
     cout << "skipped: under emulation an address-space limit does not limit the program's allocations\n";
     exit(77);
   }
-  auto starts = [&](rlim_t mib) { return run(prog, "0 0\n", mib).status == 0; };
-  if (!starts(3072)) { cout << "skipped: does not start under an address-space limit\n"; exit(77); }
-  rlim_t lo = 1, hi = 3072;  // it starts in hi MiB but not in lo
-  while (hi - lo > 1) (starts((lo + hi) / 2) ? hi : lo) = (lo + hi) / 2;
-  string name = prog.substr(prog.rfind('/') + 1);
+  string name = prog.substr(prog.rfind('/') + 1), in = "2147483647\n";
   bool split = name == "splitpath";
-  ostringstream in;
-  in << "1000 2000000\n";
-  for (int v = 0; split && v < 1000; v++) in << "0 ";
-  for (int e = 0; e < 2000000; e++) in << rnd(0, 999) << " " << rnd(0, 999) << (split ? " 1\n" : "\n");
-  compare(prog, "out of memory", in.str(), {"", name + ": out of memory\n", 1}, hi + 8);
+  auto graph = [&](int n, int m) {
+    ostringstream s;
+    s << n << " " << m << "\n";
+    for (int v = 0; split && v < n; v++) s << rnd(0, 9) << " ";
+    for (int e = 0; e < m; e++) s << rnd(0, n - 1) << " " << rnd(0, n - 1) << (split ? " 1\n" : "\n");
+    return s.str();
+  };
+  if (name != "factdigits") in = graph(400, 4000);
+  auto starts = [&](rlim_t kib) { int st = run(prog, "0 0\n", kib).status; return st <= 1 || st == 128 + SIGABRT; };
+  if (run(prog, "0 0\n", 3 << 20).status) { cout << "skipped: does not run under an address-space limit\n"; exit(77); }
+  rlim_t lo = 1, hi = 3 << 20;  // it starts in hi KiB but not in lo
+  while (hi - lo > 1) (starts((lo + hi) / 2) ? hi : lo) = (lo + hi) / 2;
+  Run full = run(prog, in), refused{"", name + ": out of memory\n", 1};
+  expect(full.status == 0 && full.err.empty(), "without a limit", full.err);
+  int answered = 0, ran_out = 0;
+  for (rlim_t kib = hi; kib < hi + 400; kib += 4) {
+    Run r = run(prog, in, kib);
+    bool same = r.out == full.out && r.err.empty() && r.status == 0;
+    bool oom = r.out.empty() && r.err == refused.err && r.status == 1;
+    answered += same, ran_out += oom;
+    expect(same || oom, name + " in " + to_string(kib) + " KiB",
+           "  stderr: [" + r.err.substr(0, 200) + "]\n  status: " + to_string(r.status));
+  }
+  expect(answered && ran_out, "both outcomes", "  answered " + to_string(answered) + ", ran out " + to_string(ran_out));
+  if (name != "factdigits") compare(prog, "out of memory", graph(1000, 2000000), refused, hi + 8192);
 }
 
 int main(int argc, char** argv) {
