@@ -4,8 +4,9 @@
 // vertex hangs below its smallest-numbered neighbour one level closer to vertex 0.
 // Limits: 0 <= n <= 2^CAPACITY_BITS (524288 by default), m >= 0, edge ends in
 // 0..2^CAPACITY_BITS - 1 (ends at n or above are stored and never visited). Cost:
-// one ordered-set insertion per edge end and one ancestor-table query per vertex,
-// O(m log n + n log n) time; O(n log n) memory for the table, O(m) for the lists.
+// an ordered-set insertion per edge end that leads one level down (a comparison for
+// any other end) and one ancestor-table query per vertex, O(m log n + n log n) time;
+// O(n log n) memory for the table, O(m) for the lists.
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
