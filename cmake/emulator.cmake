@@ -23,7 +23,7 @@ if(NOT EMULATE)
   if(native EQUAL 0)
     return()
   endif()
-  set(why "this machine's kernel does not start them")  # ENOEXEC: the shell fallback fails
+  set(why "this machine's kernel does not start them")  # exec fails with ENOEXEC
 else()
   set(why "EMULATE is on")
 endif()
