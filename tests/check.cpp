@@ -38,13 +38,15 @@ string slurp(const string& path) {
 // Runs prog with the given standard input and, if kib > 0, that much address space;
 // returns its output, errors and exit status. attach "full" writes its standard
 // output to /dev/full, "closed" closes it, "dir" reads standard input from a directory,
-// "stall" from a non-blocking pipe that holds the input but its last line feed and
-// stays open, as from a writer that has not finished: reading on fails (EAGAIN).
+// "cut" from the input without its last line feed, "stall" from a non-blocking pipe
+// that holds the same and stays open, as from a writer that has not finished: reading
+// on fails (EAGAIN).
 Run run(const string& prog, const string& in, rlim_t kib = 0, const string& attach = "") {
   char dir[] = "/tmp/checkXXXXXX";
   if (!mkdtemp(dir)) { perror("mkdtemp"); exit(2); }
   string d = dir;
-  ofstream(d + "/in", ios::binary) << in;
+  size_t len = in.size() - (!in.empty() && in.back() == '\n');
+  ofstream(d + "/in", ios::binary) << in.substr(0, attach == "cut" ? len : in.size());
   pid_t pid = fork();
   if (pid == 0) {
     rlimit lim{kib << 10, kib << 10};
@@ -57,7 +59,6 @@ Run run(const string& prog, const string& in, rlim_t kib = 0, const string& atta
       if (fds[k] < 0 || dup2(fds[k], k) < 0 || close(fds[k])) _exit(126);
     if (attach == "closed") close(1);
     int p[2];
-    size_t len = in.size() - (!in.empty() && in.back() == '\n');
     if (attach == "stall" && (pipe(p) || write(p[1], in.data(), len) != ssize_t(len) ||
                               fcntl(p[0], F_SETFL, O_NONBLOCK) || dup2(p[0], 0) < 0)) _exit(126);
     if (emulator) execl(emulator, emulator, prog.c_str(), (char*)nullptr);
@@ -90,8 +91,9 @@ void compare(const string& prog, const string& name, const string& in, const Run
 }
 
 // Data-file cases: "case: NAME" starts one; "in:", "out:" and "err:" lines add a line
-// to its input, expected stdout and expected stderr; "status: K" sets the exit status
-// and "attach: HOW" where the standard streams go (see run).
+// to its input, expected stdout and expected stderr ("\xHH" in an input line is the
+// byte HH); "status: K" sets the exit status and "attach: HOW" where the standard
+// streams go (see run).
 void cases(const string& prog, const string& file) {
   ifstream f(file);
   string line, name, in, attach;
@@ -102,7 +104,11 @@ void cases(const string& prog, const string& file) {
     string key = line.substr(0, c), val = c == string::npos ? "" : line.substr(min(c + 2, line.size()));
     if (key == "case") { flush(); name = val; in = attach = ""; want = {"", "", 0}; }
     else if (key == "attach") attach = val;
-    else if (key == "in") in += val + "\n";
+    else if (key == "in") {
+      for (size_t i = 0; (i = val.find("\\x", i)) != string::npos; i++)
+        val.replace(i, 4, 1, char(stoi(val.substr(i + 2, 2), nullptr, 16)));
+      in += val + "\n";
+    }
     else if (key == "out") want.out += val + "\n";
     else if (key == "err") want.err += val + "\n";
     else if (key == "status") want.status = stoi(val);
