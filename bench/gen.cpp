@@ -1,7 +1,8 @@
 // Generates the benchmark instances on standard output.
-// Usage: gen KIND SEED [N], KIND one of split-random, split-grid, tree-random,
-// tree-path, tree-graph, fact-max. N sets the vertex count of split-random and
-// tree-graph (by default their capacity) and keeps their density: edges per vertex.
+// Usage: gen KIND SEED [N], KIND one of split-random, split-grid, split-read,
+// tree-random, tree-path, tree-graph, tree-read, fact-max. N sets the vertex count
+// of split-random and tree-graph (by default their capacity) and keeps their
+// density: edges per vertex. The -read kinds are almost all reading.
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -41,7 +42,13 @@ int main(int argc, char** argv) {
     int n = size ? size : 524288, m = n * 2000000LL / 524288;
     printf("%d %d\n", n, m);
     for (int e = 0; e < m; e++) printf("%lld %lld\n", rnd(0, n - 1), rnd(0, n - 1));
-  } else if (kind == "fact-max") {  // the largest factdigits answer: 5,928 digits
+  } else if (kind == "split-read") {  // reading alone: one vertex, 10^6 self-loops, no pass
+    printf("1 1000000\n0\n");
+    for (int e = 0; e < 1000000; e++) printf("0 0 %lld\n", rnd(0, 1000000000));
+  } else if (kind == "tree-read") {  // reading alone: 10^6 edges between vertices at or
+    printf("1 1000000\n");           // above n = 1, stored and never visited
+    for (int e = 0; e < 1000000; e++) printf("%lld %lld\n", rnd(1, 524287), rnd(1, 524287));
+  } else if (kind == "fact-max") {  // the largest input: an answer of 5,928 digits
     printf("2147483647\n");
   } else {
     fprintf(stderr, "gen: unknown kind %s\n", kind.c_str());

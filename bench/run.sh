@@ -7,7 +7,8 @@
 #  1. Per instance: median and min-max wall time of RUNS runs, peak memory, and the
 #     ratio of the build to the same sources built without the undefined-behaviour
 #     checks (preset unchecked or host-unchecked), the two run in turn, pair by pair; the
-#     ratio is the median of the pairs' ratios.
+#     ratio is the median of the pairs' ratios. The input's size over each median time
+#     gives MB/s: on the -read instances, which are almost all reading, the reader's speed.
 #  2. Growth: each graph program on random graphs of one density, the vertex count
 #     doubling up to its capacity: median time and peak memory per size, and the
 #     exponent k of time ~ (n + m)^k fitted over the larger half of the sizes (the
@@ -49,8 +50,8 @@ stats() {
 
 echo "$build, $runs runs each; unchecked: the same without the checks."
 echo
-echo "| program | instance | n | m | answer | median s | min-max s | peak MiB | unchecked median s | ratio with/without checks |"
-echo "|---|---|---|---|---|---|---|---|---|---|"
+echo "| program | instance | n | m | answer | median s | min-max s | peak MiB | unchecked median s | ratio with/without checks | input MB/s, with/without checks |"
+echo "|---|---|---|---|---|---|---|---|---|---|---|"
 while read -r prog kind; do
   "$work/gen" "$kind" 1 > "$work/in"
   read -r n m < "$work/in" || true
@@ -69,13 +70,16 @@ while read -r prog kind; do
   read -r ratio rlo rhi < <(stats "$work/r")
   answer=$(head -c 24 "$work/answer" | tr -d '\n')
   [ "$(wc -c < "$work/answer")" -le 24 ] || answer="$answer... ($(($(wc -c < "$work/answer") - 1)) digits)"
-  echo "| $prog | $kind | $n | ${m:--} | $answer | $med | $lo-$hi | $peak | $umed | $ratio ($rlo-$rhi) |"
+  rate=$(awk -v b="$(wc -c < "$work/in")" -v t="$med" -v u="$umed" 'BEGIN { printf "%.1f / %.1f", b / 1e6 / t, b / 1e6 / u }')
+  echo "| $prog | $kind | $n | ${m:--} | $answer | $med | $lo-$hi | $peak | $umed | $ratio ($rlo-$rhi) | $rate |"
 done <<'LIST'
 splitpath split-random
 splitpath split-grid
+splitpath split-read
 treedist tree-random
 treedist tree-path
 treedist tree-graph
+treedist tree-read
 factdigits fact-max
 LIST
 
