@@ -3,9 +3,10 @@
 // a path, or 1000000000000000 when there is no such pair. One shortest-path search
 // per bit of the vertex numbers, from a virtual source joined to the vertices that
 // have the bit set, prices every vertex with the bit set against every one without.
-// Limits: 0 <= n <= 2^CAPACITY_BITS - 1 (262143 by default), m >= 0, every number a
-// signed 32-bit int. Cost: one heap search over n + 1 vertices and m + n edges per
-// bit of n - 1, so O((n + m) log(n + m) log n) time and O(n + m) memory.
+// Limits: 0 <= n <= 2^CAPACITY_BITS - 1 (262143 by default), m >= 0, edge ends in
+// 0..n-1, values and weights 0..2147483647 (every number a signed 32-bit int).
+// Cost: one heap search over n + 1 vertices and m + n edges per bit of n - 1, so
+// O((n + m) log(n + m) log n) time and O(n + m) memory.
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>

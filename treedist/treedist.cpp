@@ -5,8 +5,10 @@
 // Limits: 0 <= n <= 2^CAPACITY_BITS (524288 by default), m >= 0, edge ends in
 // 0..2^CAPACITY_BITS - 1 (ends at n or above are stored and never visited). Cost:
 // an ordered-set insertion per edge end that leads one level down (a comparison for
-// any other end) and one ancestor-table query per vertex, O(m log n + n log n) time;
-// O(n log n) memory for the table, O(m) for the lists.
+// any other end) and one ancestor-table query per vertex, O(m log n + n log n) time.
+// Memory: the ancestor table is reserved whole, CAPACITY_BITS * 2^CAPACITY_BITS ints
+// (38 MiB by default) whatever n, of which the run touches 4 * CAPACITY_BITS bytes
+// per visited vertex; O(n + m) for the lists and sets.
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
