@@ -45,9 +45,9 @@ int main(int argc, char** argv) {
   } else if (kind == "split-read") {  // reading alone: one vertex, 10^6 self-loops, no pass
     printf("1 1000000\n0\n");
     for (int e = 0; e < 1000000; e++) printf("0 0 %lld\n", rnd(0, 1000000000));
-  } else if (kind == "tree-read") {  // reading alone: 10^6 edges between vertices at or
-    printf("1 1000000\n");           // above n = 1, stored and never visited
-    for (int e = 0; e < 1000000; e++) printf("%lld %lld\n", rnd(1, 524287), rnd(1, 524287));
+  } else if (kind == "tree-read") {  // reading alone: n = 1 and 10^6 edges among the
+    printf("1 1000000\n");           // 64 highest vertices, stored and never visited
+    for (int e = 0; e < 1000000; e++) printf("%lld %lld\n", rnd(524224, 524287), rnd(524224, 524287));
   } else if (kind == "fact-max") {  // the largest input: an answer of 5,928 digits
     printf("2147483647\n");
   } else {

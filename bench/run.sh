@@ -70,7 +70,7 @@ while read -r prog kind; do
   read -r ratio rlo rhi < <(stats "$work/r")
   answer=$(head -c 24 "$work/answer" | tr -d '\n')
   [ "$(wc -c < "$work/answer")" -le 24 ] || answer="$answer... ($(($(wc -c < "$work/answer") - 1)) digits)"
-  rate=$(awk -v b="$(wc -c < "$work/in")" -v t="$med" -v u="$umed" 'BEGIN { printf "%.1f / %.1f", b / 1e6 / t, b / 1e6 / u }')
+  rate=$(awk -v b="$(wc -c < "$work/in")" -v t="$med" -v u="$umed" 'BEGIN { if (b < 1e6) print "-"; else printf "%.1f / %.1f", b / 1e6 / t, b / 1e6 / u }')
   echo "| $prog | $kind | $n | ${m:--} | $answer | $med | $lo-$hi | $peak | $umed | $ratio ($rlo-$rhi) | $rate |"
 done <<'LIST'
 splitpath split-random
