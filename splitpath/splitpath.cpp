@@ -89,7 +89,8 @@ int num() {
   long long len = s;   // the token's length in bytes, so far
   if (s) c = getchar_unlocked();
   unsigned v = 0;  // the magnitude, exact: past 214748364 a further digit ends the loop
-  for (; unsigned(c - '0') < 10 && v <= 214748364; c = getchar_unlocked(), len++) v = v * 10 + (c - '0');
+  for (; unsigned(c - '0') < 10 && v <= 214748364; c = getchar_unlocked(), len++)
+    v = v * 10 + (c - '0');
   if (c == EOF) readable();
   bool junk = len == s;  // no digit at all
   if ((space(c) || c == EOF) && !junk && v <= 2147483647u + (*sign == '-'))
