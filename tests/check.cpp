@@ -346,9 +346,11 @@ void replay(const string& prog, int bits, char** files, int count) {
 }
 
 // Whether a run ended before the program's own code ran: the loader (status 127) or
-// the UB-check runtime, which reports its own failed allocations, could not set up.
+// the UB-check runtime could not set up ("==PID==ERROR: ...Sanitizer failed to
+// allocate ..."; a report of the program's own faults reads otherwise).
 bool before_main(const Run& r) {
-  return r.out.empty() && (r.status == 127 || (r.err.rfind("==", 0) == 0 && r.err.find("Sanitizer") != string::npos));
+  return r.out.empty() && (r.status == 127 || (r.err.rfind("==", 0) == 0 &&
+                                               r.err.find("Sanitizer failed to allocate") != string::npos));
 }
 
 // Running out of memory ends with "PROG: out of memory" and status 1, never an
