@@ -85,8 +85,7 @@ int num() {
     refuse("input ends early");
   }
   const char* sign = c == '-' ? "-" : c == '+' ? "+" : "";
-  int s = *sign != 0;  // the sign's length
-  long long len = s;   // the token's length in bytes, so far
+  long long s = *sign != 0, len = s;  // the sign's length; the token's, so far
   if (s) c = getchar_unlocked();
   unsigned v = 0;  // the magnitude, exact: past 214748364 a further digit ends the loop
   for (; unsigned(c - '0') < 10 && v <= 214748364; c = getchar_unlocked(), len++)
@@ -95,9 +94,8 @@ int num() {
   bool junk = len == s;  // no digit at all
   if ((space(c) || c == EOF) && !junk && v <= 2147483647u + (*sign == '-'))
     return *sign == '-' ? int(-(long long)v) : int(v);
-  // Refused. The head so far is the sign and the digits read: v zero-padded to their
-  // count, at most 73 (v has at most 10 digits, so a longer run of digits starts with
-  // the 63 zeros that the quote keeps). The rest of the token is kept as it comes.
+  // Refused: the head is rebuilt from the sign and v, zero-padded to the digits read
+  // (past 73 digits the quote's 63 bytes are all zeros), then the rest kept as read.
   char head[80];
   snprintf(head, sizeof head, "%s%.*u", sign, int(std::min(len - s, 73LL)), v);
   for (; c != EOF && !space(c); c = getchar_unlocked(), len++) {
