@@ -1,19 +1,21 @@
+# SPDX-License-Identifier: MIT
 # The release programs are 32-bit x86. A 64-bit kernel built or booted without
 # 32-bit support refuses to start them ("Exec format error"); there they run under
 # user-mode emulation (qemu-i386). This decides, at configure time, whether the
 # programs built here start natively, and otherwise sets CMAKE_CROSSCOMPILING_EMULATOR,
-# which CMake puts in front of the program of every test (the runner passes it on to
-# the programs it starts, through EMULATOR). -DEMULATE=ON forces the emulated path.
+# which the tests pass on to the runner (EMULATOR); the runner, a host program, starts
+# the programs under it. -DEMULATE=ON forces the emulated path.
 option(EMULATE "Run the 32-bit programs under qemu-i386 even where the kernel runs them" OFF)
 set(CMAKE_CROSSCOMPILING_EMULATOR "" CACHE STRING "Runs a built program on this machine (set at configure time)" FORCE)
-if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
+if(NOT TARGET_32BIT)
   return()  # a 64-bit build runs natively on any x86-64 machine
 endif()
 
 # A program built with the same flags as the real ones.
 set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/probe)
 file(WRITE ${probe}/probe.cpp "int main() { return 0; }\n")
-try_compile(built ${probe}/build ${probe}/probe.cpp COPY_FILE ${probe}/probe OUTPUT_VARIABLE log)
+try_compile(built ${probe}/build ${probe}/probe.cpp COMPILE_DEFINITIONS ${program_compile}
+            LINK_OPTIONS ${program_link} COPY_FILE ${probe}/probe OUTPUT_VARIABLE log)
 if(NOT built)
   message(FATAL_ERROR "Cannot build a 32-bit x86 program here (bash tools/deps installs g++-multilib):\n${log}")
 endif()

@@ -1,7 +1,12 @@
+// SPDX-License-Identifier: MIT
 // Black-box checks of the programs: cases from data files, cross-checks against
 // brute-force oracles on random instances, and large generated instances.
-// Usage: check cases PROGRAM FILE | check splitpath|treedist|factdigits|oom PROGRAM
+// Usage: check cases PROGRAM FILE | check oom PROGRAM
+//        check splitpath|treedist|factdigits PROGRAM [PART PARTS]   (random runs: those
+//        t with t % PARTS == PART, so that several tests can share them)
+//        check splitpath-full|treedist-full PROGRAM   (instances at the default capacity)
 //        check replay PROGRAM BITS FILE...   (inputs run at a capacity of 2^BITS)
+//        check seeds FILE PREFIX   (writes the input of case N to the file PREFIX<N>)
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -27,6 +32,7 @@ typedef long long ll;
 
 struct Run { string out, err; int status; };
 int passed = 0, failed = 0;
+int part = 0, parts = 1;  // this test runs the random runs t with t % parts == part
 mt19937 rng(20261208);
 const char* emulator = nullptr;  // runs the programs where the kernel cannot (EMULATOR)
 
@@ -35,13 +41,14 @@ string slurp(const string& path) {
   return string(istreambuf_iterator<char>(f), {});
 }
 
-// Runs prog with the given standard input and, if kib > 0, that much address space;
-// returns its output, errors and exit status. attach "full" writes its standard
+// Runs prog with the given standard input, the blank-separated arguments args and, if
+// kib > 0, that much address space; returns its output, errors and exit status.
+// attach "full" writes its standard
 // output to /dev/full, "closed" closes it, "dir" reads standard input from a directory,
 // "cut" from the input without its last line feed, "stall" from a non-blocking pipe
 // that holds the same and stays open, as from a writer that has not finished: reading
 // on fails (EAGAIN).
-Run run(const string& prog, const string& in, rlim_t kib = 0, const string& attach = "") {
+Run run(const string& prog, const string& in, rlim_t kib = 0, const string& attach = "", const string& args = "") {
   char dir[] = "/tmp/checkXXXXXX";
   if (!mkdtemp(dir)) { perror("mkdtemp"); exit(2); }
   string d = dir;
@@ -61,8 +68,13 @@ Run run(const string& prog, const string& in, rlim_t kib = 0, const string& atta
     int p[2];
     if (attach == "stall" && (pipe(p) || write(p[1], in.data(), len) != ssize_t(len) ||
                               fcntl(p[0], F_SETFL, O_NONBLOCK) || dup2(p[0], 0) < 0)) _exit(126);
-    if (emulator) execl(emulator, emulator, prog.c_str(), (char*)nullptr);
-    execl(prog.c_str(), prog.c_str(), (char*)nullptr);
+    vector<string> words{prog};
+    istringstream ws(args);
+    for (string w; ws >> w;) words.push_back(w);
+    vector<char*> argv{emulator ? (char*)emulator : nullptr};
+    for (auto& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    execv(argv[!emulator], argv.data() + !emulator);
     _exit(127);
   }
   int st = 0;
@@ -81,8 +93,8 @@ void expect(bool ok, const string& name, const string& detail) {
 
 // Runs prog and compares everything it does with the expected run.
 void compare(const string& prog, const string& name, const string& in, const Run& want, rlim_t kib = 0,
-             const string& attach = "") {
-  Run got = run(prog, in, kib, attach);
+             const string& attach = "", const string& args = "") {
+  Run got = run(prog, in, kib, attach, args);
   ostringstream d;
   d << "  input:  " << in.substr(0, 300) << "\n  stdout: [" << got.out.substr(0, 300) << "] want ["
     << want.out.substr(0, 300) << "]\n  stderr: [" << got.err << "] want [" << want.err
@@ -92,18 +104,27 @@ void compare(const string& prog, const string& name, const string& in, const Run
 
 // Data-file cases: "case: NAME" starts one; "in:", "out:" and "err:" lines add a line
 // to its input, expected stdout and expected stderr ("\xHH" in an input line is the
-// byte HH); "status: K" sets the exit status and "attach: HOW" where the standard
-// streams go (see run).
-void cases(const string& prog, const string& file) {
+// byte HH); "status: K" sets the exit status, "attach: HOW" where the standard
+// streams go (see run) and "args: ARGS" the program's arguments. Given a seeds prefix,
+// it writes each case's input to a file, as the program would read it, instead.
+void cases(const string& prog, const string& file, const string& seeds = "") {
   ifstream f(file);
-  string line, name, in, attach;
+  if (!f) cout << "cannot read " << file << "\n", exit(2);
+  string line, name, in, attach, args;
   Run want{"", "", 0};
-  auto flush = [&] { if (!name.empty()) compare(prog, name, in, want, 0, attach); };
+  int k = 0;
+  auto flush = [&] {
+    if (name.empty()) return;
+    if (seeds.empty()) return compare(prog, name, in, want, 0, attach, args);
+    if (!(ofstream(seeds + to_string(++k), ios::binary) << in.substr(0, in.size() - (attach == "cut"))))
+      cout << "cannot write to " << seeds << "\n", exit(2);
+  };
   while (getline(f, line)) {
     size_t c = line.find(':');
     string key = line.substr(0, c), val = c == string::npos ? "" : line.substr(min(c + 2, line.size()));
-    if (key == "case") { flush(); name = val; in = attach = ""; want = {"", "", 0}; }
+    if (key == "case") { flush(); name = val; in = attach = args = ""; want = {"", "", 0}; }
     else if (key == "attach") attach = val;
+    else if (key == "args") args = val;
     else if (key == "in") {
       for (size_t i = 0; (i = val.find("\\x", i)) != string::npos; i++)
         val.replace(i, 4, 1, char(stoi(val.substr(i + 2, 2), nullptr, 16)));
@@ -145,8 +166,7 @@ ll pairs(const vector<ll>& T, const Edges& edges) {
   return best;
 }
 
-// splitpath against the oracle on small random graphs, then a graph whose only
-// cheap pair agrees in bits 0..15.
+// splitpath against the oracle on small random graphs.
 void splitpath(const string& prog) {
   for (int t = 0; t < 400; t++) {
     int n = rnd(0, 10), m = n ? rnd(0, 15) : 0;
@@ -160,8 +180,12 @@ void splitpath(const string& prog) {
       in << a << " " << b << " " << c << "\n";
       edges.push_back({a, b, c});
     }
-    compare(prog, "random graph " + to_string(t), in.str(), {to_string(pairs(T, edges)) + "\n", "", 0});
+    if (t % parts == part) compare(prog, "random graph " + to_string(t), in.str(), {to_string(pairs(T, edges)) + "\n", "", 0});
   }
+}
+
+// splitpath on a graph whose only cheap pair agrees in bits 0..15, and at full capacity.
+void splitpath_full(const string& prog) {
   ostringstream in;
   in << "65537 1\n0";
   for (int v = 1; v < 65536; v++) in << " 1000000000";
@@ -204,8 +228,7 @@ ll walk(int n, const vector<pair<int, int>>& edges) {
   return total;
 }
 
-// treedist against the oracle on random graphs and shuffled random trees, then the
-// long path whose total needs 64 bits.
+// treedist against the oracle on random graphs and shuffled random trees.
 void treedist(const string& prog) {
   for (int t = 0; t < 400; t++) {
     int n = rnd(0, 30);
@@ -225,8 +248,12 @@ void treedist(const string& prog) {
     ostringstream in;
     in << n << " " << edges.size() << "\n";
     for (auto [a, b] : edges) in << a << " " << b << "\n";
-    compare(prog, "random graph " + to_string(t), in.str(), {to_string(walk(n, edges)) + "\n", "", 0});
+    if (t % parts == part) compare(prog, "random graph " + to_string(t), in.str(), {to_string(walk(n, edges)) + "\n", "", 0});
   }
+}
+
+// treedist on the long path whose total needs 64 bits, and at full capacity.
+void treedist_full(const string& prog) {
   const ll L = 262143;
   ostringstream in;
   in << 2 * L + 1 << " " << 2 * L << "\n0 1\n0 2\n";
@@ -270,13 +297,14 @@ void factdigits(const string& prog) {
       sort(c.begin(), c.end());
       if (best[s].empty() || c.size() < best[s].size() || (c.size() == best[s].size() && c < best[s])) best[s] = c;
     }
-  for (int s = 2; s <= 3000; s++) compare(prog, "n = " + to_string(s), to_string(s) + "\n", {best[s] + "\n", "", 0});
+  for (int s = 2 + part; s <= 3000; s += parts) compare(prog, "n = " + to_string(s), to_string(s) + "\n", {best[s] + "\n", "", 0});
   vector<ll> ns{2147483647, 99999999999, 362880LL * 5917};
   for (int t = 0; t < 200; t++) ns.push_back(rnd(3001, 2147483647));
-  for (ll n : ns) {
-    Run r = run(prog, to_string(n) + "\n");
-    expect(r.err.empty() && r.status == 0 && factok(n, r.out), "n = " + to_string(n), "  got " + r.out.substr(0, 100) + " " + r.err);
+  for (size_t i = part; i < ns.size(); i += parts) {
+    Run r = run(prog, to_string(ns[i]) + "\n");
+    expect(r.err.empty() && r.status == 0 && factok(ns[i], r.out), "n = " + to_string(ns[i]), "  got " + r.out.substr(0, 100) + " " + r.err);
   }
+  if (part > 0) return;
   Run r = run(prog, "2147483647");
   expect(r.out == "135" + string(8, '8') + string(5917, '9') + "\n", "2147483647 exactly", r.out.substr(0, 40));
 }
@@ -403,12 +431,16 @@ void oom(const string& prog) {
 
 int main(int argc, char** argv) {
   map<string, function<void()>> modes{{"splitpath", [&] { splitpath(argv[2]); }},
+                                      {"splitpath-full", [&] { splitpath_full(argv[2]); }},
                                       {"treedist", [&] { treedist(argv[2]); }},
+                                      {"treedist-full", [&] { treedist_full(argv[2]); }},
                                       {"factdigits", [&] { factdigits(argv[2]); }},
                                       {"oom", [&] { oom(argv[2]); }},
                                       {"cases", [&] { cases(argv[2], argc > 3 ? argv[3] : ""); }},
+                                      {"seeds", [&] { cases("", argv[2], argc > 3 ? argv[3] : "case"), exit(0); }},
                                       {"replay", [&] { replay(argv[2], argc > 3 ? atoi(argv[3]) : 0, argv + 4, argc - 4); }}};
   if (const char* e = getenv("EMULATOR"); e && *e) emulator = e;
+  if (argc == 5 && string(argv[1]) != "replay") part = atoi(argv[3]), parts = atoi(argv[4]);
   if (argc < 3 || !modes.count(argv[1])) { cerr << "usage: see the first lines of tests/check.cpp\n"; return 2; }
   modes[argv[1]]();
   cout << passed << " passed, " << failed << " failed\n";

@@ -1,0 +1,63 @@
+# SPDX-License-Identifier: MIT
+# How the programs are built: every setting below is a property of each program's own
+# target, added to whatever CMAKE_CXX_FLAGS or CXXFLAGS hold, never in place of them.
+# The test runner, a host tool, takes none of them.
+#   TARGET_32BIT  ON (default): 32-bit x86, the target platform; OFF: native 64-bit.
+#   CHECKS        recover (default): undefined-behaviour checks that report on standard
+#                 error and let the program carry on; strict: AddressSanitizer and UBSan,
+#                 a report ends the program; none: no checks (the benchmark's ratio only).
+# Always: a position-independent executable, -Wall -Wextra, and the C++ runtime, libgcc
+# and (GCC) the UB-check runtime linked in statically, so that a copied program needs
+# only libc; clang links its UB-check runtime statically anyway. The strict build keeps
+# the AddressSanitizer runtime shared, as that runtime requires.
+option(TARGET_32BIT "Build the programs for 32-bit x86, the target platform (OFF: native 64-bit)" ON)
+set(CHECKS recover CACHE STRING "Run-time checks in the programs: recover, strict or none")
+set_property(CACHE CHECKS PROPERTY STRINGS recover strict none)
+
+set(program_compile -Wall -Wextra)
+set(program_link)
+if(TARGET_32BIT)
+  list(APPEND program_compile -m32)
+  list(APPEND program_link -m32)
+endif()
+if(CHECKS STREQUAL "recover")
+  list(APPEND program_compile -fsanitize=undefined -fsanitize-recover=undefined)
+  list(APPEND program_link -fsanitize=undefined)
+elseif(CHECKS STREQUAL "strict")
+  list(APPEND program_compile -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  list(APPEND program_link -fsanitize=address,undefined)
+elseif(NOT CHECKS STREQUAL "none")
+  message(FATAL_ERROR "CHECKS is recover, strict or none, not '${CHECKS}'")
+endif()
+if(NOT CHECKS STREQUAL "strict")
+  list(APPEND program_link -static-libstdc++ -static-libgcc)
+  if(CHECKS STREQUAL "recover" AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    list(APPEND program_link -static-libubsan)
+  endif()
+endif()
+include(CheckPIESupported)
+check_pie_supported()
+
+# add_program(NAME): the program NAME from NAME.cpp, with its manual page NAME.1. A graph
+# program's vertex capacity, 2^CAPACITY_BITS slots, is the cache variable
+# <NAME>_CAPACITY_BITS (SPLITPATH_CAPACITY_BITS, ...), by default the one in its source.
+function(add_program name)
+  add_executable(${name} ${name}.cpp)
+  set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  target_compile_options(${name} PRIVATE ${program_compile})
+  target_link_options(${name} PRIVATE ${program_link})
+  target_compile_definitions(${name} PRIVATE VERSION="${PROJECT_VERSION}")
+  file(STRINGS ${name}.cpp line REGEX "^#define CAPACITY_BITS [0-9]+")
+  if(line)
+    string(REGEX MATCH "[0-9]+" default "${line}")
+    string(TOUPPER ${name}_CAPACITY_BITS var)
+    set(${var} ${default} CACHE STRING "${name}: 2^BITS vertex slots, BITS from 1 to 24 (default ${default})")
+    if(NOT ${var} MATCHES "^[0-9]+$" OR ${var} LESS 1 OR ${var} GREATER 24)
+      message(FATAL_ERROR "${var} is a number of bits from 1 to 24, not '${${var}}'")
+    endif()
+    target_compile_definitions(${name} PRIVATE CAPACITY_BITS=${${var}})
+    set_target_properties(${name} PROPERTIES CAPACITY_BITS ${${var}} DEFAULT_CAPACITY_BITS ${default})
+  endif()
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${name}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
