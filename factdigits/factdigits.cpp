@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // factdigits: reads an integer n and prints the smallest non-negative integer
 // whose decimal digits' factorials add up to n (an empty line for n <= 0). Limits:
 // n is clamped to the signed 32-bit range; the longest answer has 5,952 digits
@@ -12,6 +13,10 @@
 #include <iostream>
 #include <new>
 #include <string>
+
+#ifndef VERSION
+#define VERSION "unknown"  // the build sets it
+#endif
 
 int fact[10];  // fact[k] = k!, filled by main
 
@@ -31,11 +36,29 @@ int written() {
   return 1;
 }
 
+// Answers the command line: --help and --version print to standard output; any other
+// argument is a misuse (status 2), as the instance is read from standard input only.
+void args(int argc, char** argv) {
+  const char* help =
+    "usage: factdigits < FILE\n"
+    "Reads one integer n from standard input. Prints the smallest non-negative integer\n"
+    "whose decimal digits' factorials add up to n (an empty line for n <= 0).\n"
+    "  --help     print this and exit\n"
+    "  --version  print the version and exit\n"
+    "Manual: man factdigits, or in the source tree: mandoc -a factdigits/factdigits.1\n";
+  if (argc == 1) return;
+  if (argc == 2 && !strcmp(argv[1], "--help")) std::cout << help, exit(written());
+  if (argc == 2 && !strcmp(argv[1], "--version")) std::cout << "factdigits " VERSION "\n", exit(written());
+  fputs("usage: factdigits < FILE (factdigits --help for more)\n", stderr);
+  exit(2);
+}
+
 // Reads n, takes digits greedily from 9 down, and prints them in ascending order.
-int main() {
+int main(int argc, char** argv) {
   std::set_new_handler(oom);
   std::cin.tie(nullptr);
   std::ios::sync_with_stdio(false);
+  args(argc, argv);
 
   int n = 0;
   std::cin >> n;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // splitpath: reads a graph with non-negative vertex values T and edge weights and
 // prints the smallest T[u] + d(u, v) + T[v] over two different vertices joined by
 // a path, or 1000000000000000 when there is no such pair. One shortest-path search
@@ -18,6 +19,10 @@
 #include <stdexcept>
 #include <utility>
 #include <vector>
+
+#ifndef VERSION
+#define VERSION "unknown"  // the build sets it
+#endif
 
 #ifndef CAPACITY_BITS
 #define CAPACITY_BITS 18  // a build setting: the fuzz build makes the arrays small
@@ -72,6 +77,26 @@ int written() {
   return 1;
 }
 
+// Answers the command line: --help and --version print to standard output; any other
+// argument is a misuse (status 2), as the instance is read from standard input only.
+void args(int argc, char** argv) {
+  const char* help =
+    "usage: splitpath < FILE\n"
+    "Reads a graph from standard input: the vertex count n, the edge count m, the\n"
+    "vertex values T[0] .. T[n-1], then m edges \"a b c\" (vertices a and b, weight c).\n"
+    "Prints the smallest T[u] + d(u, v) + T[v] over two different vertices u and v\n"
+    "joined by a path, d being the shortest-path length, or 1000000000000000 when no\n"
+    "two vertices are joined.\n"
+    "  --help     print this and exit\n"
+    "  --version  print the version and exit\n"
+    "Manual: man splitpath, or in the source tree: mandoc -a splitpath/splitpath.1\n";
+  if (argc == 1) return;
+  if (argc == 2 && !strcmp(argv[1], "--help")) fputs(help, stdout), exit(written());
+  if (argc == 2 && !strcmp(argv[1], "--version")) printf("splitpath %s\n", VERSION), exit(written());
+  fputs("usage: splitpath < FILE (splitpath --help for more)\n", stderr);
+  exit(2);
+}
+
 // Reads the next whitespace-separated token as a signed 32-bit int, or refuses it.
 // A valid number costs a test and a digit step per byte, the bytes classified here
 // rather than by libc; only a refused token is quoted: by its first 63 bytes and,
@@ -95,16 +120,19 @@ int num() {
   if ((space(c) || c == EOF) && !junk && v <= 2147483647u + (*sign == '-'))
     return *sign == '-' ? int(-(long long)v) : int(v);
   // Refused: the head is rebuilt from the sign and v, zero-padded to the digits read
-  // (past 73 digits the quote's 63 bytes are all zeros), then the rest kept as read.
-  char head[80];
+  // (past 73 digits the quote's 63 bytes are all zeros), then the rest kept as read,
+  // a byte that is not printable ASCII as \xHH.
+  char head[4 * 63 + 1];        // 63 bytes of up to 4 characters each, and a NUL
+  int h = std::min(len, 63LL);  // where the next byte goes
   snprintf(head, sizeof head, "%s%.*u", sign, int(std::min(len - s, 73LL)), v);
   for (; c != EOF && !space(c); c = getchar_unlocked(), len++) {
-    if (len < 63) head[len] = unsigned(c - ' ') < 95 ? char(c) : '?';  // printable ASCII
+    if (len < 63 && unsigned(c - ' ') < 95) head[h++] = char(c);
+    else if (len < 63) h += snprintf(head + h, 5, "\\x%02X", unsigned(c));
     junk = junk || unsigned(c - '0') >= 10;
   }
   readable();
-  head[std::min(len, 63LL)] = '\0';
-  char quote[100];  // the token, or its first bytes and its length
+  head[h] = '\0';
+  char quote[sizeof head + 40];  // quotes, "...", " (", up to 19 digits and " bytes)"
   snprintf(quote, sizeof quote, len > 63 ? "'%s...' (%lld bytes)" : "'%s'", head, len);
   refuse(junk ? "%s is not an integer" : "%s does not fit a 32-bit int", quote);
 }
@@ -146,8 +174,9 @@ void Dijkstra(int i) {
 
 // Reads and checks the instance, runs one pass per bit used by the vertex
 // numbers 0..n-1, and prints res.
-int main() {
+int main(int argc, char** argv) {
   std::set_new_handler(oom);
+  args(argc, argv);
   try {
     what = "vertex count";
     n = num();

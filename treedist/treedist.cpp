@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // treedist: reads an undirected graph and prints how many edges a walker crosses
 // visiting every vertex reachable from vertex 0 in level order (ascending depth,
 // then ascending number), always moving along the breadth-first tree in which each
@@ -19,6 +20,10 @@
 #include <set>
 #include <stdexcept>
 #include <vector>
+
+#ifndef VERSION
+#define VERSION "unknown"  // the build sets it
+#endif
 
 #ifndef CAPACITY_BITS
 #define CAPACITY_BITS 19  // a build setting: the fuzz build makes the arrays small
@@ -73,6 +78,25 @@ int written() {
   return 1;
 }
 
+// Answers the command line: --help and --version print to standard output; any other
+// argument is a misuse (status 2), as the instance is read from standard input only.
+void args(int argc, char** argv) {
+  const char* help =
+    "usage: treedist < FILE\n"
+    "Reads an undirected graph from standard input: the vertex count n, the edge\n"
+    "count m, then m edges \"a b\". Prints how many edges a walker crosses who visits\n"
+    "every vertex reachable from vertex 0 level by level, in ascending order within a\n"
+    "level, moving along the breadth-first tree.\n"
+    "  --help     print this and exit\n"
+    "  --version  print the version and exit\n"
+    "Manual: man treedist, or in the source tree: mandoc -a treedist/treedist.1\n";
+  if (argc == 1) return;
+  if (argc == 2 && !strcmp(argv[1], "--help")) fputs(help, stdout), exit(written());
+  if (argc == 2 && !strcmp(argv[1], "--version")) printf("treedist %s\n", VERSION), exit(written());
+  fputs("usage: treedist < FILE (treedist --help for more)\n", stderr);
+  exit(2);
+}
+
 // Reads the next whitespace-separated token as a signed 32-bit int, or refuses it.
 // A valid number costs a test and a digit step per byte, the bytes classified here
 // rather than by libc; only a refused token is quoted: by its first 63 bytes and,
@@ -96,16 +120,19 @@ int num() {
   if ((space(c) || c == EOF) && !junk && v <= 2147483647u + (*sign == '-'))
     return *sign == '-' ? int(-(long long)v) : int(v);
   // Refused: the head is rebuilt from the sign and v, zero-padded to the digits read
-  // (past 73 digits the quote's 63 bytes are all zeros), then the rest kept as read.
-  char head[80];
+  // (past 73 digits the quote's 63 bytes are all zeros), then the rest kept as read,
+  // a byte that is not printable ASCII as \xHH.
+  char head[4 * 63 + 1];        // 63 bytes of up to 4 characters each, and a NUL
+  int h = std::min(len, 63LL);  // where the next byte goes
   snprintf(head, sizeof head, "%s%.*u", sign, int(std::min(len - s, 73LL)), v);
   for (; c != EOF && !space(c); c = getchar_unlocked(), len++) {
-    if (len < 63) head[len] = unsigned(c - ' ') < 95 ? char(c) : '?';  // printable ASCII
+    if (len < 63 && unsigned(c - ' ') < 95) head[h++] = char(c);
+    else if (len < 63) h += snprintf(head + h, 5, "\\x%02X", unsigned(c));
     junk = junk || unsigned(c - '0') >= 10;
   }
   readable();
-  head[std::min(len, 63LL)] = '\0';
-  char quote[100];  // the token, or its first bytes and its length
+  head[h] = '\0';
+  char quote[sizeof head + 40];  // quotes, "...", " (", up to 19 digits and " bytes)"
   snprintf(quote, sizeof quote, len > 63 ? "'%s...' (%lld bytes)" : "'%s'", head, len);
   refuse(junk ? "%s is not an integer" : "%s does not fit a 32-bit int", quote);
 }
@@ -136,9 +163,10 @@ int dist(int a, int b) { return D[a] + D[b] - 2 * D[lca(a, b)]; }
 
 // Reads and checks the graph, settles vertex 0, then settles level after level
 // while adding up the walker's steps, and prints the total.
-int main() {
+int main(int argc, char** argv) {
   long long total = 0;
   std::set_new_handler(oom);
+  args(argc, argv);
   try {
     what = "vertex count";
     n = num();
