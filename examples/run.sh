@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Runs each program of a build on its example and prints the answers, under the
-# emulator that CMake chose at configure time where the kernel cannot run them.
-# Fails when a program does not run or prints no answer.
+# SPDX-License-Identifier: MIT
+# Runs each program of a build on its example, examples/PROG.txt, and checks that its
+# output is exactly examples/PROG.out, under the emulator that CMake chose at configure
+# time where the kernel cannot run the programs. Fails, naming the program, when one
+# does not run or answers otherwise.
 # Usage: bash examples/run.sh [BUILD_DIR]   (default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
 emulator=$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' "$build/CMakeCache.txt")
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
 for p in splitpath treedist factdigits; do
-  answer=$($emulator "$build/$p/$p" < "examples/$p.txt")
-  [ -n "$answer" ] || { echo "$p: no answer" >&2; exit 1; }
-  echo "$p: $answer"
+  $emulator "$build/$p/$p" < "examples/$p.txt" > "$out" || { echo "$p: failed with status $?" >&2; exit 1; }
+  cmp -s "$out" "examples/$p.out" || { echo "$p: printed '$(cat "$out")', not what examples/$p.out holds" >&2; exit 1; }
+  echo "$p: $(cat "$out")"
 done
