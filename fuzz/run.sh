@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fuzzes each program's standard input with AFL++ for SECONDS per program, built
 # with a capacity of 2^10 vertex slots so that a full-capacity instance is a few
 # kilobytes and every limit is in reach. Then replays everything AFL++ kept (queue,
 # crashes, hangs) through an AddressSanitizer + UBSan build of the same capacity and
 # checks each run against the test runner's oracles: the right answer with nothing
 # on standard error, or a one-line refusal with status 1. Prints one table row per
-# program: execs, execs/s, paths, crashes, hangs, wrong runs.
+# program: its time limit and the time it ran, execs, execs/s, paths, crashes, hangs
+# and wrong runs.
 # Usage: bash fuzz/run.sh SECONDS [PROGRAM...]   (default: all three, one after another)
 #        SEED=N picks AFL++'s random seed (default 1); EXECS=N also ends each program's
 #        run after about N execs, so that a bounded run (CI) does the same work on any
@@ -32,10 +34,10 @@ for p in "${progs[@]}"; do
   # Replay build: AddressSanitizer and UBSan, any report fatal, the same capacity.
   clang++ -std=c++17 -O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all -DCAPACITY_BITS=$bits \
     -o "$dir/asan/$p" "$p/$p.cpp"
-  # Seeds: the example, every test case's input, and instances at full capacity.
+  # Seeds: the example, every test case's input as the runner gives it to the program,
+  # and instances at full capacity.
   cp "examples/$p.txt" "$dir/seeds/example"
-  awk -v d="$dir/seeds" '/^case:/ { f = sprintf("%s/case%03d", d, ++k); printf "" > f }
-                         /^in:/ { sub(/^in: ?/, ""); print >> f }' "tests/cases/$p.txt"
+  for f in tests/cases/$p*.txt; do build/fuzz/check seeds "$f" "$dir/seeds/$(basename "$f" .txt)-"; done
   case $p in
     splitpath) awk -v n=$(((1 << bits) - 1)) 'BEGIN { print n, n; for (v = 0; v < n; v++) print v % 3
                  for (v = 0; v + 1 < n; v++) print v, v + 1, v % 7; print 0, n - 1, 1 }' > "$dir/seeds/full" ;;
@@ -59,10 +61,10 @@ for p in "${progs[@]}"; do
   wrong_total=$((wrong_total + wrong))
   [ -z "${EXECS:-}" ] || [ "$(get execs_done)" -ge $((EXECS * 99 / 100)) ] ||
     echo "note: $p stopped on its time limit after $(get execs_done) of about $EXECS execs"
-  rows+=("| $p | $secs | $(get execs_done) | $(get execs_per_sec) | $(get corpus_count) | $(get saved_crashes) | $(get saved_hangs) | $wrong |")
+  rows+=("| $p | $secs | $(get run_time) | $(get execs_done) | $(get execs_per_sec) | $(get corpus_count) | $(get saved_crashes) | $(get saved_hangs) | $wrong |")
 done
-echo "| program | seconds | execs | execs/s | paths | crashes | hangs | wrong runs |"
-echo "|---|---|---|---|---|---|---|---|"
+echo "| program | time limit s | run time s | execs | execs/s | paths | crashes | hangs | wrong runs |"
+echo "|---|---|---|---|---|---|---|---|---|"
 printf '%s\n' "${rows[@]}"
 # Findings stay under build/fuzz/PROGRAM/out; the replay's report is build/fuzz/PROGRAM/replay.log.
 [ "$wrong_total" -eq 0 ]
