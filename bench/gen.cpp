@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Generates the benchmark instances on standard output.
 // Usage: gen KIND SEED [N], KIND one of split-random, split-grid, split-read,
 // tree-random, tree-path, tree-graph, tree-read, fact-max. N sets the vertex count

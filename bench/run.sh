@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Benchmarks the release build on large generated instances (not kept) and prints
 # figures, not verdicts: this machine's timings vary by about a third from run to run.
 # Where the kernel cannot start 32-bit programs, the release build runs only under
