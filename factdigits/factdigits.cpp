@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // factdigits: reads an integer n and prints the smallest non-negative integer
 // whose decimal digits' factorials add up to n (an empty line for n <= 0). Limits:
-// n is clamped to the signed 32-bit range; the longest answer has 5,952 digits
-// (n = 5917 * 9! - 1; 2147483647 gives 5,928).
+// n is clamped to the signed 32-bit range; an answer has at most 5,952 digits.
 // Cost: one step per digit printed, O(1) memory beyond the answer.
 #include <algorithm>
 #include <cerrno>

@@ -29,7 +29,8 @@ wrong_total=0
 for p in "${progs[@]}"; do
   dir=build/fuzz/$p
   rm -rf "$dir" && mkdir -p "$dir/seeds" "$dir/asan"
-  # Fuzzed build: AFL++ instrumentation, UBSan with any report fatal.
+  # Fuzzed build: AFL++ instrumentation and UBSan, which traps on undefined behaviour
+  # (SIGILL, no report), a crash to AFL++.
   AFL_USE_UBSAN=1 afl-clang-fast++ -std=c++17 -O2 -DCAPACITY_BITS=$bits -o "$dir/$p" "$p/$p.cpp" 2> "$dir/build.log"
   # Replay build: AddressSanitizer and UBSan, any report fatal, the same capacity.
   clang++ -std=c++17 -O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all -DCAPACITY_BITS=$bits \

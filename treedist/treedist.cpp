@@ -8,8 +8,8 @@
 // an ordered-set insertion per edge end that leads one level down (a comparison for
 // any other end) and one ancestor-table query per vertex, O(m log n + n log n) time.
 // Memory: the ancestor table is reserved whole, CAPACITY_BITS * 2^CAPACITY_BITS ints
-// (38 MiB by default) whatever n, of which the run touches 4 * CAPACITY_BITS bytes
-// per visited vertex; O(n + m) for the lists and sets.
+// whatever n, of which the run touches a row per visited vertex; O(n + m) for the
+// lists and sets.
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
