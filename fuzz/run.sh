@@ -19,7 +19,7 @@ shift
 progs=("$@")
 [ ${#progs[@]} -gt 0 ] || progs=(splitpath treedist factdigits)
 bits=10
-bash tools/deps afl++ clang libclang-rt-dev  # the sanitizer runtimes are only recommended by clang
+bash tools/deps afl++ clang libclang-rt-dev  # clang's sanitizer runtimes are only recommended
 mkdir -p build/fuzz
 g++ -std=c++17 -O2 -o build/fuzz/check tests/check.cpp
 

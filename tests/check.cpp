@@ -392,7 +392,7 @@ bool before_main(const Run& r) {
 void oom(const string& prog) {
   // qemu reserves the guest's whole address space up front; ASan cannot start at all.
   if (emulator || run(prog, "0 0\n", 3 << 20).status) {
-    cout << "skipped: " << (emulator ? "an address-space limit does not limit an emulated program's allocations\n"
+    cout << "skipped: " << (emulator ? "the emulator reserves 4 GiB: a smaller limit stops it, a larger one binds nothing\n"
                                      : "does not run under an address-space limit\n");
     exit(77);
   }
