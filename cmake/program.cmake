@@ -8,8 +8,8 @@
 #                 a report ends the program; none: no checks (the benchmark's ratio only).
 # Always: a position-independent executable, -Wall -Wextra, and the C++ runtime, libgcc
 # and (GCC) the UB-check runtime linked in statically, so that a copied program needs
-# only libc; clang links its UB-check runtime statically anyway. The strict build keeps
-# the AddressSanitizer runtime shared, as that runtime requires.
+# only libc; clang links its UB-check runtime statically anyway. The strict build, for
+# development only, keeps its runtimes shared.
 option(TARGET_32BIT "Build the programs for 32-bit x86, the target platform (OFF: native 64-bit)" ON)
 set(CHECKS recover CACHE STRING "Run-time checks in the programs: recover, strict or none")
 set_property(CACHE CHECKS PROPERTY STRINGS recover strict none)
