@@ -27,16 +27,33 @@ void oom() {
   _Exit(1);
 }
 
-// Flushes the answer line, the only output, and tells with status 1 when it did not
-// reach standard output (a full disk, a closed descriptor).
+// Flushes and closes standard output, where the answer is the only output, and
+// tells with status 1 when it did not all arrive: a full disk, a closed descriptor,
+// or an error that only the close reports.
 int written() {
-  if (std::cout.flush()) return 0;
+  if (std::cout.flush() && fclose(stdout) == 0) return 0;
   std::cerr << "factdigits: write error: " << std::strerror(errno) << '\n';
   return 1;
 }
 
-// Answers the command line: --help and --version print to standard output; any other
-// argument is a misuse (status 2), as the instance is read from standard input only.
+// An argument as a quote for a message, on one line: its first 63 bytes between
+// single quotes, a backslash as \\ and a byte that is not printable ASCII as \xHH,
+// then, when there are more, "..." and the length in bytes.
+std::string quote(const char* s) {
+  std::string q = "'";
+  size_t len = strlen(s);
+  for (size_t i = 0; i < len && i < 63; i++) {
+    unsigned char b = s[i];
+    char hex[5];
+    snprintf(hex, sizeof hex, "\\x%02X", b);
+    q += b == '\\' ? "\\\\" : unsigned(b - ' ') < 95 ? std::string(1, char(b)) : hex;
+  }
+  return len > 63 ? q + "...' (" + std::to_string(len) + " bytes)" : q + "'";
+}
+
+// Answers the command line: --help and --version print to standard output, and "--"
+// alone, the end of the options, is allowed. Anything else is a misuse: named on
+// standard error with the usage line, status 2, before anything is read.
 void args(int argc, char** argv) {
   const char* help =
     "usage: factdigits < FILE\n"
@@ -46,9 +63,16 @@ void args(int argc, char** argv) {
     "  --version  print the version and exit\n"
     "Manual: man factdigits, or in the source tree: mandoc -a factdigits/factdigits.1\n";
   if (argc == 1) return;
-  if (argc == 2 && !strcmp(argv[1], "--help")) std::cout << help, exit(written());
-  if (argc == 2 && !strcmp(argv[1], "--version")) std::cout << "factdigits " VERSION "\n", exit(written());
-  fputs("usage: factdigits < FILE (factdigits --help for more)\n", stderr);
+  const char* a = argv[1];
+  if (argc == 2) {
+    if (!strcmp(a, "--help")) std::cout << help, exit(written());
+    if (!strcmp(a, "--version")) std::cout << "factdigits " VERSION "\n", exit(written());
+    if (!strcmp(a, "--")) return;
+  }
+  bool known = !strcmp(a, "--help") || !strcmp(a, "--version") || !strcmp(a, "--");
+  if (known) a = argv[2];  // nothing may follow it
+  std::cerr << (!known && a[0] == '-' && a[1] ? "factdigits: unrecognized option " : "factdigits: unexpected argument ")
+            << quote(a) << "\nusage: factdigits < FILE (factdigits --help for more)\n";
   exit(2);
 }
 

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Black-box checks of the programs: cases from data files, cross-checks against
 // brute-force oracles on random instances, and large generated instances.
-// Usage: check cases PROGRAM FILE | check oom PROGRAM
-//        check splitpath|treedist|factdigits PROGRAM [PART PARTS]   (random runs: those
-//        t with t % PARTS == PART, so that several tests can share them)
-//        check splitpath-full|treedist-full PROGRAM   (instances at the default capacity)
-//        check replay PROGRAM BITS FILE...   (inputs run at a capacity of 2^BITS)
+// Usage: check cases PROGRAM FILE | check oom PROGRAM [BITS]
+//        check splitpath|treedist PROGRAM BITS [PART PARTS] | check factdigits PROGRAM
+//        [PART PARTS]   (random runs: those t with t % PARTS == PART, so that several
+//        tests can share them)
+//        check splitpath-full|treedist-full PROGRAM BITS   (instances at full capacity)
+//        check replay NAME PROGRAM BITS FILE...   (inputs of the program NAME)
 //        check seeds FILE PREFIX   (writes the input of case N to the file PREFIX<N>)
+// BITS is the program's vertex capacity: 2^BITS slots.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -33,21 +35,29 @@ typedef long long ll;
 struct Run { string out, err; int status; };
 int passed = 0, failed = 0;
 int part = 0, parts = 1;  // this test runs the random runs t with t % parts == part
+long long N = 0;          // the graph program's vertex slots
 mt19937 rng(20261208);
 const char* emulator = nullptr;  // runs the programs where the kernel cannot (EMULATOR)
 
+// The whole file; a file that cannot be read ends the runner with status 2.
 string slurp(const string& path) {
-  ifstream f(path, ios::binary);
-  return string(istreambuf_iterator<char>(f), {});
+  string s;
+  FILE* f = fopen(path.c_str(), "rb");
+  char buf[65536];
+  for (size_t k; f && (k = fread(buf, 1, sizeof buf, f)) > 0;) s.append(buf, k);
+  if (!f || ferror(f)) cout << "cannot read " << path << "\n", exit(2);
+  fclose(f);
+  return s;
 }
 
 // Runs prog with the given standard input, the blank-separated arguments args and, if
 // kib > 0, that much address space; returns its output, errors and exit status.
 // attach "full" writes its standard
-// output to /dev/full, "closed" closes it, "dir" reads standard input from a directory,
-// "cut" from the input without its last line feed, "stall" from a non-blocking pipe
-// that holds the same and stays open, as from a writer that has not finished: reading
-// on fails (EAGAIN).
+// output to /dev/full, "closed" closes it, "close" makes its fclose fail (the library
+// FAILCLOSE, tests/failclose.cpp, preloaded; under the emulator, into the guest only),
+// "dir" reads standard input from a directory, "cut" from the input without its last
+// line feed, "stall" from a non-blocking pipe that holds the same and stays open, as
+// from a writer that has not finished: reading on fails (EAGAIN).
 Run run(const string& prog, const string& in, rlim_t kib = 0, const string& attach = "", const string& args = "") {
   char dir[] = "/tmp/checkXXXXXX";
   if (!mkdtemp(dir)) { perror("mkdtemp"); exit(2); }
@@ -68,10 +78,13 @@ Run run(const string& prog, const string& in, rlim_t kib = 0, const string& atta
     int p[2];
     if (attach == "stall" && (pipe(p) || write(p[1], in.data(), len) != ssize_t(len) ||
                               fcntl(p[0], F_SETFL, O_NONBLOCK) || dup2(p[0], 0) < 0)) _exit(126);
+    string preload = "LD_PRELOAD=" + string(getenv("FAILCLOSE") ? getenv("FAILCLOSE") : "");
+    if (attach == "close" && !emulator) putenv(preload.data()), setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);
     vector<string> words{prog};
     istringstream ws(args);
-    for (string w; ws >> w;) words.push_back(w);
+    for (string w; getline(ws, w, ' ');) words.push_back(w);
     vector<char*> argv{emulator ? (char*)emulator : nullptr};
+    if (attach == "close" && emulator) argv.push_back((char*)"-E"), argv.push_back(preload.data());
     for (auto& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
     execv(argv[!emulator], argv.data() + !emulator);
@@ -79,7 +92,7 @@ Run run(const string& prog, const string& in, rlim_t kib = 0, const string& atta
   }
   int st = 0;
   waitpid(pid, &st, 0);
-  Run r{slurp(d + "/out"), slurp(d + "/err"), WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st)};
+  Run r{attach == "full" ? "" : slurp(d + "/out"), slurp(d + "/err"), WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st)};
   for (const char* f : {"/in", "/out", "/err"}) unlink((d + f).c_str());
   rmdir(dir);
   return r;
@@ -103,9 +116,9 @@ void compare(const string& prog, const string& name, const string& in, const Run
 }
 
 // Data-file cases: "case: NAME" starts one; "in:", "out:" and "err:" lines add a line
-// to its input, expected stdout and expected stderr ("\xHH" in an input line is the
-// byte HH); "status: K" sets the exit status, "attach: HOW" where the standard
-// streams go (see run) and "args: ARGS" the program's arguments. Given a seeds prefix,
+// to its input, expected stdout and expected stderr; "status: K" sets the exit status,
+// "attach: HOW" where the standard streams go (see run) and "args: ARGS" the program's
+// arguments, separated by single blanks. "\xHH" in an input or argument is the byte HH. Given a seeds prefix,
 // it writes each case's input to a file, as the program would read it, instead.
 void cases(const string& prog, const string& file, const string& seeds = "") {
   ifstream f(file);
@@ -122,14 +135,13 @@ void cases(const string& prog, const string& file, const string& seeds = "") {
   while (getline(f, line)) {
     size_t c = line.find(':');
     string key = line.substr(0, c), val = c == string::npos ? "" : line.substr(min(c + 2, line.size()));
+    if (key == "args" || key == "in")
+      for (size_t i = 0; (i = val.find("\\x", i)) != string::npos; i++)
+        val.replace(i, 4, 1, char(stoi(val.substr(i + 2, 2), nullptr, 16)));
     if (key == "case") { flush(); name = val; in = attach = args = ""; want = {"", "", 0}; }
     else if (key == "attach") attach = val;
     else if (key == "args") args = val;
-    else if (key == "in") {
-      for (size_t i = 0; (i = val.find("\\x", i)) != string::npos; i++)
-        val.replace(i, 4, 1, char(stoi(val.substr(i + 2, 2), nullptr, 16)));
-      in += val + "\n";
-    }
+    else if (key == "in") in += val + "\n";
     else if (key == "out") want.out += val + "\n";
     else if (key == "err") want.err += val + "\n";
     else if (key == "status") want.status = stoi(val);
@@ -169,7 +181,7 @@ ll pairs(const vector<ll>& T, const Edges& edges) {
 // splitpath against the oracle on small random graphs.
 void splitpath(const string& prog) {
   for (int t = 0; t < 400; t++) {
-    int n = rnd(0, 10), m = n ? rnd(0, 15) : 0;
+    int n = rnd(0, min(10LL, N - 1)), m = n ? rnd(0, 15) : 0;
     vector<ll> T(n);
     Edges edges;
     ostringstream in;
@@ -184,22 +196,24 @@ void splitpath(const string& prog) {
   }
 }
 
-// splitpath on a graph whose only cheap pair agrees in bits 0..15, and at full capacity.
+// splitpath at full capacity, the virtual source in the last slot: a path of costly
+// edges and one cheap pair that differs in the top bit alone; and where the capacity
+// allows, a graph whose only cheap pair agrees in bits 0..15.
 void splitpath_full(const string& prog) {
   ostringstream in;
-  in << "65537 1\n0";
-  for (int v = 1; v < 65536; v++) in << " 1000000000";
-  in << " 0\n0 65536 0\n";
-  compare(prog, "vertices 0 and 65536", in.str(), {"0\n", "", 0});
-  // Full capacity, the virtual source in the last slot: a path of costly edges and
-  // one cheap pair, 131070 and 262142, that differs in bit 17 alone.
-  const int C = 262143;
+  if (N - 1 > 65536) {
+    in << "65537 1\n0";
+    for (int v = 1; v < 65536; v++) in << " 1000000000";
+    in << " 0\n0 65536 0\n";
+    compare(prog, "vertices 0 and 65536", in.str(), {"0\n", "", 0});
+  }
+  const ll C = N - 1, a = N / 2 - 2, b = N - 2;  // a and b differ in the top bit alone
   in.str("");
   in << C << " " << C << "\n";
-  for (int v = 0; v < C; v++) in << (v % 131072 == 131070 ? 0 : 1000000000) << "\n";
-  for (int v = 0; v + 1 < C; v++) in << v << " " << v + 1 << " 1000000000\n";
-  in << "262142 131070 3\n";
-  compare(prog, "largest vertex count", in.str(), {"3\n", "", 0});
+  for (ll v = 0; v < C; v++) in << (v == a || v == b ? 0 : 1000000000) << "\n";
+  for (ll v = 0; v + 1 < C; v++) in << v << " " << v + 1 << " 1000000000\n";
+  in << b << " " << a << " 3\n";
+  compare(prog, "largest vertex count, " + to_string(C), in.str(), {"3\n", "", 0});
 }
 
 // Walk length by plain breadth-first search and climbing parents.
@@ -231,7 +245,7 @@ ll walk(int n, const vector<pair<int, int>>& edges) {
 // treedist against the oracle on random graphs and shuffled random trees.
 void treedist(const string& prog) {
   for (int t = 0; t < 400; t++) {
-    int n = rnd(0, 30);
+    int n = rnd(0, min(30LL, N)), top = min(n + 2LL, N - 1);  // vertex numbers up to top
     vector<pair<int, int>> edges;
     if (t % 2) {
       vector<int> id(n);
@@ -240,7 +254,7 @@ void treedist(const string& prog) {
       for (int v = 1; v < n; v++) edges.push_back({id[v], id[rnd(0, v - 1)]});
     }
     for (int e = rnd(0, 40); e > 0; e--) {
-      int a = rnd(0, n + 2), b = rnd(0, 4) ? rnd(0, n + 2) : a;
+      int a = rnd(0, top), b = rnd(0, 4) ? rnd(0, top) : a;
       edges.push_back({a, b});
       if (!rnd(0, 5)) edges.push_back({b, a});
     }
@@ -252,18 +266,18 @@ void treedist(const string& prog) {
   }
 }
 
-// treedist on the long path whose total needs 64 bits, and at full capacity.
+// treedist at full capacity: the long path whose total needs 64 bits at the default
+// capacity, and a level at every depth with the largest vertex number deepest.
 void treedist_full(const string& prog) {
-  const ll L = 262143;
+  const ll L = N / 2 - 1;
   ostringstream in;
   in << 2 * L + 1 << " " << 2 * L << "\n0 1\n0 2\n";
   for (ll d = 2; d <= L; d++) in << 2 * d - 3 << " " << 2 * d - 1 << "\n" << 2 * d - 2 << " " << 2 * d << "\n";
-  compare(prog, "path of 2L + 1 vertices, L = 262143", in.str(), {to_string(2 * L * L + L) + "\n", "", 0});
-  // Largest vertex count, a level at every depth, the largest vertex number deepest.
+  compare(prog, "path of 2L + 1 vertices, L = " + to_string(L), in.str(), {to_string(2 * L * L + L) + "\n", "", 0});
   in.str("");
-  in << 2 * L + 2 << " " << 2 * L + 1 << "\n";
-  for (ll v = 0; v <= 2 * L; v++) in << v << " " << v + 1 << "\n";
-  compare(prog, "path through all 524288 vertices", in.str(), {to_string(2 * L + 1) + "\n", "", 0});
+  in << N << " " << N - 1 << "\n";
+  for (ll v = 0; v + 1 < N; v++) in << v << " " << v + 1 << "\n";
+  compare(prog, "path through all " + to_string(N) + " vertices", in.str(), {to_string(N - 1) + "\n", "", 0});
 }
 
 const int F[10] = {1, 1, 2, 6, 24, 120, 720, 5040, 40320, 362880}, M = F[9];
@@ -355,15 +369,14 @@ bool first(const string& in, ll& n) {
   return !s.fail() || n == LLONG_MAX || n == LLONG_MIN;
 }
 
-// Replays inputs (fuzzer findings) through a program built with 2^bits vertex slots
-// and checks each run against the oracles: the owed answer and nothing on standard
-// error, or a refusal: status 1, no output, one line on standard error naming it.
-void replay(const string& prog, int bits, char** files, int count) {
-  string name = prog.substr(prog.rfind('/') + 1);
+// Replays inputs (fuzzer findings) through prog, the program name built with N vertex
+// slots, and checks each run against the oracles: the owed answer and nothing on
+// standard error, or a refusal: status 1, no output, one line on standard error naming it.
+void replay(const string& name, const string& prog, char** files, int count) {
   for (int f = 0; f < count; f++) {
     string in = slurp(files[f]), want;
     ll n = 0;
-    bool answers = name == "factdigits" ? first(in, n) : !(want = owed(name, in, 1LL << bits)).empty();
+    bool answers = name == "factdigits" ? first(in, n) : !(want = owed(name, in, N)).empty();
     Run r = run(prog, in);
     bool ok = answers ? r.status == 0 && r.err.empty() && (name == "factdigits" ? factok(n, r.out) : r.out == want)
                       : r.status == 1 && r.out.empty() && r.err.rfind(name + ": ", 0) == 0 &&
@@ -397,6 +410,7 @@ void oom(const string& prog) {
     exit(77);
   }
   string name = prog.substr(prog.rfind('/') + 1);
+  if (name != "factdigits" && !N) cerr << "oom: a graph program needs BITS\n", exit(2);
   bool split = name == "splitpath";
   auto graph = [&](int n, int m) {
     ostringstream s;
@@ -405,7 +419,8 @@ void oom(const string& prog) {
     for (int e = 0; e < m; e++) s << rnd(0, n - 1) << " " << rnd(0, n - 1) << (split ? " 1\n" : "\n");
     return s.str();
   };
-  string in = name == "factdigits" ? "2147483647\n" : graph(1000, 10000);
+  int n = min(1000LL, N - 1);  // as many vertices as the capacity allows, up to 1000
+  string in = name == "factdigits" ? "2147483647\n" : graph(n, 10000);
   Run full = run(prog, in), zero = run(prog, "0 0\n"), refused{"", name + ": out of memory\n", 1};
   expect(full.status == 0 && full.err.empty(), "without a limit", full.err);
   auto same = [](const Run& a, const Run& b) { return a.out == b.out && a.err == b.err && a.status == b.status; };
@@ -426,10 +441,17 @@ void oom(const string& prog) {
   cout << "from " << hi << " KiB: answered " << answered << ", ran out " << ran_out << ", skipped " << skipped
        << " that ended before the program's code\n";
   expect(answered && ran_out, "both outcomes", "  answered " + to_string(answered) + ", ran out " + to_string(ran_out));
-  if (name != "factdigits") compare(prog, "out of memory", graph(1000, 2000000), refused, hi + 8192);
+  if (name != "factdigits") compare(prog, "out of memory", graph(n, 2000000), refused, hi + 8192);
 }
 
 int main(int argc, char** argv) {
+  string mode = argc > 2 ? argv[1] : "", name = mode == "replay" ? argv[2] : "";
+  int at = name.empty() ? 3 : 4;  // the argument after PROGRAM
+  bool random = mode == "splitpath" || mode == "treedist" || mode == "factdigits";
+  bool bits = mode == "splitpath" || mode == "treedist" || mode.find("-full") != string::npos || mode == "replay" ||
+              (mode == "oom" && argc > at);
+  if (bits && argc > at) N = 1LL << atoi(argv[at++]);
+  if (random && argc == at + 2) part = atoi(argv[at]), parts = atoi(argv[at + 1]);
   map<string, function<void()>> modes{{"splitpath", [&] { splitpath(argv[2]); }},
                                       {"splitpath-full", [&] { splitpath_full(argv[2]); }},
                                       {"treedist", [&] { treedist(argv[2]); }},
@@ -438,11 +460,11 @@ int main(int argc, char** argv) {
                                       {"oom", [&] { oom(argv[2]); }},
                                       {"cases", [&] { cases(argv[2], argc > 3 ? argv[3] : ""); }},
                                       {"seeds", [&] { cases("", argv[2], argc > 3 ? argv[3] : "case"), exit(0); }},
-                                      {"replay", [&] { replay(argv[2], argc > 3 ? atoi(argv[3]) : 0, argv + 4, argc - 4); }}};
+                                      {"replay", [&] { replay(name, argv[3], argv + at, argc - at); }}};
   if (const char* e = getenv("EMULATOR"); e && *e) emulator = e;
-  if (argc == 5 && string(argv[1]) != "replay") part = atoi(argv[3]), parts = atoi(argv[4]);
-  if (argc < 3 || !modes.count(argv[1])) { cerr << "usage: see the first lines of tests/check.cpp\n"; return 2; }
-  modes[argv[1]]();
+  bool known = name.empty() || name == "splitpath" || name == "treedist" || name == "factdigits";
+  if (!modes.count(mode) || !known || (bits && !N)) { cerr << "usage: see the first lines of tests/check.cpp\n"; return 2; }
+  modes[mode]();
   cout << passed << " passed, " << failed << " failed\n";
   return failed || !passed ? 1 : 0;
 }

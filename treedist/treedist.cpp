@@ -69,17 +69,37 @@ void oom() {
   _Exit(1);
 }
 
-// Flushes the answer line, the only output, and tells with status 1 when it did not
-// reach standard output (a full disk, a closed descriptor).
+// Flushes and closes standard output, where the answer is the only output, and
+// tells with status 1 when it did not all arrive: a full disk, a closed descriptor,
+// or an error that only the close reports.
 int written() {
   fflush(stdout);  // a failed write, now or earlier, leaves the error indicator set
-  if (!ferror(stdout)) return 0;
+  if (!ferror(stdout) && fclose(stdout) == 0) return 0;
   fprintf(stderr, "treedist: write error: %s\n", strerror(errno));
   return 1;
 }
 
-// Answers the command line: --help and --version print to standard output; any other
-// argument is a misuse (status 2), as the instance is read from standard input only.
+// The bytes s[0..len) as a quote for a message, on one line: their first 63 bytes
+// between single quotes, a backslash as \\ and a byte that is not printable ASCII as
+// \xHH, then, when there are more, "..." and the length in bytes.
+const char* quote(const char* s, unsigned long long len) {
+  static char q[4 * 63 + 40];  // 63 bytes of up to 4 characters, "'...' (", 20 digits, " bytes)"
+  int h = 0;
+  q[h++] = '\'';
+  for (unsigned i = 0; i < len && i < 63; i++) {
+    unsigned char b = s[i];
+    if (b == '\\') q[h++] = '\\', q[h++] = '\\';
+    else if (unsigned(b - ' ') < 95) q[h++] = char(b);
+    else h += snprintf(q + h, 5, "\\x%02X", b);
+  }
+  if (len > 63) snprintf(q + h, sizeof q - h, "...' (%llu bytes)", len);
+  else snprintf(q + h, sizeof q - h, "'");
+  return q;
+}
+
+// Answers the command line: --help and --version print to standard output, and "--"
+// alone, the end of the options, is allowed. Anything else is a misuse: named on
+// standard error with the usage line, status 2, before anything is read.
 void args(int argc, char** argv) {
   const char* help =
     "usage: treedist < FILE\n"
@@ -91,50 +111,51 @@ void args(int argc, char** argv) {
     "  --version  print the version and exit\n"
     "Manual: man treedist, or in the source tree: mandoc -a treedist/treedist.1\n";
   if (argc == 1) return;
-  if (argc == 2 && !strcmp(argv[1], "--help")) fputs(help, stdout), exit(written());
-  if (argc == 2 && !strcmp(argv[1], "--version")) printf("treedist %s\n", VERSION), exit(written());
+  const char* a = argv[1];
+  if (argc == 2) {
+    if (!strcmp(a, "--help")) fputs(help, stdout), exit(written());
+    if (!strcmp(a, "--version"))
+      printf("treedist %s (vertex count up to %d, vertex numbers 0..%d)\n", VERSION, N, N - 1), exit(written());
+    if (!strcmp(a, "--")) return;
+  }
+  bool known = !strcmp(a, "--help") || !strcmp(a, "--version") || !strcmp(a, "--");
+  if (known) a = argv[2];  // nothing may follow it
+  fprintf(stderr, !known && a[0] == '-' && a[1] ? "treedist: unrecognized option %s\n" : "treedist: unexpected argument %s\n",
+          quote(a, strlen(a)));
   fputs("usage: treedist < FILE (treedist --help for more)\n", stderr);
   exit(2);
 }
 
 // Reads the next whitespace-separated token as a signed 32-bit int, or refuses it.
-// A valid number costs a test and a digit step per byte, the bytes classified here
-// rather than by libc; only a refused token is quoted: by its first 63 bytes and,
-// when longer, its length.
+// The bytes are classified here rather than by libc, and the token's first 63 are
+// kept as they arrive: a valid number costs a test, a store and a digit step per
+// byte, and only a refused one is quoted.
 int num() {
   auto space = [](int c) { return c == ' ' || unsigned(c - '\t') < 5; };  // \t \n \v \f \r
-  int c = getchar_unlocked();
-  while (space(c)) c = getchar_unlocked();
+  FILE* in = stdin;  // a local copy: no store into tok can change it, so it is not reloaded
+  char tok[64], *t = tok;      // the token's first 63 bytes; t stops at tok[63], the rest's slot
+  unsigned long long len = 0;  // the token's length
+  int c = getc_unlocked(in);
+  while (space(c)) c = getc_unlocked(in);
   if (c == EOF) {
     readable();
     refuse("input ends early");
   }
-  const char* sign = c == '-' ? "-" : c == '+' ? "+" : "";
-  long long s = *sign != 0, len = s;  // the sign's length; the token's, so far
-  if (s) c = getchar_unlocked();
-  unsigned v = 0;  // the magnitude, exact: past 214748364 a further digit ends the loop
-  for (; unsigned(c - '0') < 10 && v <= 214748364; c = getchar_unlocked(), len++)
-    v = v * 10 + (c - '0');
+  bool neg = c == '-';
+  if (neg || c == '+') *t++ = char(c), len++, c = getc_unlocked(in);
+  unsigned long long s = len;  // the sign's length
+  unsigned v = 0;              // the magnitude, exact: past 214748364 a further digit ends the loop
+  for (; unsigned(c - '0') < 10 && v <= 214748364; c = getc_unlocked(in), len++)
+    *t = char(c), t += t < tok + 63, v = v * 10 + (c - '0');
   if (c == EOF) readable();
   bool junk = len == s;  // no digit at all
-  if ((space(c) || c == EOF) && !junk && v <= 2147483647u + (*sign == '-'))
-    return *sign == '-' ? int(-(long long)v) : int(v);
-  // Refused: the head is rebuilt from the sign and v, zero-padded to the digits read
-  // (past 73 digits the quote's 63 bytes are all zeros), then the rest kept as read,
-  // a byte that is not printable ASCII as \xHH.
-  char head[4 * 63 + 1];        // 63 bytes of up to 4 characters each, and a NUL
-  int h = std::min(len, 63LL);  // where the next byte goes
-  snprintf(head, sizeof head, "%s%.*u", sign, int(std::min(len - s, 73LL)), v);
-  for (; c != EOF && !space(c); c = getchar_unlocked(), len++) {
-    if (len < 63 && unsigned(c - ' ') < 95) head[h++] = char(c);
-    else if (len < 63) h += snprintf(head + h, 5, "\\x%02X", unsigned(c));
+  if ((space(c) || c == EOF) && !junk && v <= 2147483647u + neg) return neg ? int(-(long long)v) : int(v);
+  for (; c != EOF && !space(c); c = getc_unlocked(in), len++) {  // the rest of a refused token
+    *t = char(c), t += t < tok + 63;
     junk = junk || unsigned(c - '0') >= 10;
   }
   readable();
-  head[h] = '\0';
-  char quote[sizeof head + 40];  // quotes, "...", " (", up to 19 digits and " bytes)"
-  snprintf(quote, sizeof quote, len > 63 ? "'%s...' (%lld bytes)" : "'%s'", head, len);
-  refuse(junk ? "%s is not an integer" : "%s does not fit a 32-bit int", quote);
+  refuse(junk ? "%s is not an integer" : "%s does not fit a 32-bit int", quote(tok, len));
 }
 
 // Settles v below its parent p: records v's ancestor row, then discovers its
