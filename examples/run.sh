@@ -3,11 +3,16 @@
 # Runs each program of a build on its example, examples/PROG.txt, and checks that its
 # output is exactly examples/PROG.out, under the emulator that CMake chose at configure
 # time where the kernel cannot run the programs. Fails, naming the program, when one
-# does not run or answers otherwise.
+# does not run or answers otherwise, and says how to build when the build is missing.
 # Usage: bash examples/run.sh [BUILD_DIR]   (default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
+hint="cmake --preset release && cmake --build --preset release"
+[ -z "${1:-}" ] || hint="cmake -B $build && cmake --build $build"
+for f in CMakeCache.txt splitpath/splitpath treedist/treedist factdigits/factdigits; do
+  [ -e "$build/$f" ] || { echo "examples/run.sh: $build has no $f; build it with: $hint" >&2; exit 1; }
+done
 emulator=$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' "$build/CMakeCache.txt")
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT

@@ -50,14 +50,20 @@ for p in "${progs[@]}"; do
     > "$dir/afl.log" 2>&1 || { tail -20 "$dir/afl.log"; exit 1; }
   stats=$dir/out/default/fuzzer_stats
   get() { awk -v k="$1" '$1 == k { print $3 }' "$stats"; }
-  # Replay every kept input through the AddressSanitizer build, against the oracles.
+  # Replay every kept input, and only those, through the AddressSanitizer build against
+  # the oracles: each must have given one pass or one failure.
+  shopt -s nullglob
   found=("$dir"/out/default/{queue,crashes,hangs}/id*)
+  shopt -u nullglob
   wrong=0
-  if [ -e "${found[0]}" ]; then
-    build/fuzz/check replay "$dir/asan/$p" $bits "${found[@]}" > "$dir/replay.log" || true
-    wrong=$(grep -c '^FAIL ' "$dir/replay.log" || true)
+  if [ ${#found[@]} -gt 0 ]; then
+    build/fuzz/check replay $p "$dir/asan/$p" $bits "${found[@]}" > "$dir/replay.log" || true
+    summary=$(tail -1 "$dir/replay.log")
+    [[ $summary =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]] && [ $((BASH_REMATCH[1] + BASH_REMATCH[2])) -eq ${#found[@]} ] ||
+      { echo "fuzz: $p: the replay did not check all ${#found[@]} kept inputs: $summary" >&2; exit 1; }
+    wrong=${BASH_REMATCH[2]}
     grep -A4 '^FAIL ' "$dir/replay.log" | head -40 || true
-    tail -1 "$dir/replay.log"
+    echo "$p: replayed ${#found[@]} kept inputs: $summary"
   fi
   wrong_total=$((wrong_total + wrong))
   [ -z "${EXECS:-}" ] || [ "$(get execs_done)" -ge $((EXECS * 99 / 100)) ] ||
