@@ -7,9 +7,10 @@
 // 0..2^CAPACITY_BITS - 1 (ends at n or above are stored and never visited). Cost:
 // an ordered-set insertion per edge end that leads one level down (a comparison for
 // any other end) and one ancestor-table query per vertex, O(m log n + n log n) time.
-// Memory: the ancestor table is reserved whole, CAPACITY_BITS * 2^CAPACITY_BITS ints
-// whatever n, of which the run touches a row per visited vertex; O(n + m) for the
-// lists and sets.
+// Memory: the ancestor table is reserved whole, CAPACITY_BITS rows of 2^CAPACITY_BITS
+// ints whatever n. A visited vertex writes one entry in every row, so the pages the
+// run touches grow with how far apart the visited vertex numbers lie, up to a page per
+// row for each; O(n + m) for the lists and sets.
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
