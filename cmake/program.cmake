@@ -1,15 +1,16 @@
 # SPDX-License-Identifier: MIT
-# How the programs are built: every setting below is a property of each program's own
-# target, added to whatever CMAKE_CXX_FLAGS or CXXFLAGS hold, never in place of them.
-# The test runner, a host tool, takes none of them.
+# How the programs are built: the settings below belong to each program's own target.
+# A compile line holds CMAKE_CXX_FLAGS (or CXXFLAGS) first, then the build type's flags
+# (Release: -O2 -DNDEBUG), then these, and the later wins where two disagree: -m64 or
+# -O0 given in CMAKE_CXX_FLAGS changes nothing; the options below, the build type and
+# the presets do. The test runner, a host tool, takes none of these settings.
 #   TARGET_32BIT  ON (default): 32-bit x86, the target platform; OFF: native 64-bit.
 #   CHECKS        recover (default): undefined-behaviour checks that report on standard
 #                 error and let the program carry on; strict: AddressSanitizer and UBSan,
 #                 a report ends the program; none: no checks (the benchmark's ratio only).
-# Always: a position-independent executable, -Wall -Wextra, and the C++ runtime, libgcc
-# and (GCC) the UB-check runtime linked in statically, so that a copied program needs
-# only libc; clang links its UB-check runtime statically anyway. The strict build, for
-# development only, keeps its runtimes shared.
+# Always: a position-independent executable and -Wall -Wextra. Outside the strict build,
+# libstdc++, libgcc and GCC's UB-check runtime are linked in statically (clang links its
+# sanitizer runtimes statically anyway).
 option(TARGET_32BIT "Build the programs for 32-bit x86, the target platform (OFF: native 64-bit)" ON)
 set(CHECKS recover CACHE STRING "Run-time checks in the programs: recover, strict or none")
 set_property(CACHE CHECKS PROPERTY STRINGS recover strict none)
@@ -61,5 +62,11 @@ function(add_program name)
     set_target_properties(${name} PROPERTIES CAPACITY_BITS ${${var}} DEFAULT_CAPACITY_BITS ${default})
   endif()
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${name}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # The page is installed compressed, as Debian ships pages; gzip -n keeps no name or
+  # time, so the same page gives the same file.
+  add_custom_command(OUTPUT ${name}.1.gz
+                     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/${name}.1 ${name}.1
+                     COMMAND gzip -9nf ${name}.1 DEPENDS ${name}.1 VERBATIM)
+  add_custom_target(${name}_page ALL DEPENDS ${name}.1.gz)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${name}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()

@@ -1,0 +1,11 @@
+# SPDX-License-Identifier: MIT
+# Run by cpack for each package it makes: the Debian package depends on the C library
+# from the newest GLIBC symbol version any of the programs uses.
+if(CPACK_GENERATOR STREQUAL "DEB")
+  execute_process(COMMAND objdump -T ${CPACK_PROGRAMS} OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL "GLIBC_[0-9.]+" versions "${symbols}")
+  list(TRANSFORM versions REPLACE "GLIBC_" "")
+  list(SORT versions COMPARE NATURAL ORDER DESCENDING)
+  list(GET versions 0 newest)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= ${newest})")
+endif()

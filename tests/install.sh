@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Installs the Debian package on this machine as a user would, with the README's
+# commands (as root, after the release build), runs each installed program on its
+# example, reads a page, removes the package with apt-get and checks that none of its
+# files is left. It changes the machine (the i386 architecture, libc6:i386): run it in
+# a fresh root or a container.
+# Usage: bash tests/install.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+fail() { echo "tests/install.sh: $*" >&2; exit 1; }
+[ "$(id -u)" -eq 0 ] || fail "run it as root"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.txt 2> /dev/null) ||
+  fail "no release build; make it with: cmake --preset release && cmake --build --preset release"
+# The README's package commands, each on its own line there.
+commands=("cpack --preset release" "dpkg --add-architecture i386" "apt-get update"
+          "apt-get install -y ./build/release/graphtools_${version}_i386.deb")
+for c in "${commands[@]}"; do
+  grep -qxF -- "$c" README.md || fail "the README does not give the command: $c"
+  echo "+ $c"
+  DEBIAN_FRONTEND=noninteractive $c > /tmp/install-step.log 2>&1 || { cat /tmp/install-step.log; fail "$c failed"; }
+done
+
+for p in splitpath treedist factdigits; do
+  [ "$(command -v $p)" = /usr/bin/$p ] || fail "$p is not /usr/bin/$p on the PATH"
+  /usr/bin/$p < examples/$p.txt | cmp -s - examples/$p.out || fail "/usr/bin/$p does not answer its example"
+  echo "$p: $(/usr/bin/$p --version)"
+  page=/usr/share/man/man1/$p.1.gz
+  mandoc -T ascii $page | grep -q "^NAME" || fail "$page does not read as a manual page"
+done
+files=$(dpkg -L graphtools | while read -r f; do [ -d "$f" ] || echo "$f"; done)
+echo "installed: $(echo $files)"
+apt-get remove -y graphtools > /tmp/install-step.log 2>&1 || { cat /tmp/install-step.log; fail "apt-get remove failed"; }
+for f in $files /usr/share/doc/graphtools; do
+  [ ! -e "$f" ] || fail "$f is left after apt-get remove"
+done
+echo "tests/install.sh: installed, ran, read and removed graphtools $version; none of its files is left"
