@@ -10,7 +10,8 @@
 #   dpkg --add-architecture i386
 #   apt-get update
 #   apt-get install ./build/release/graphtools_1.0.0_i386.deb
-# which brings libc6:i386 with it; apt-get remove graphtools takes it away again.
+# which brings libc6:i386 with it. apt-get remove graphtools removes the package's
+# files; libc6:i386 stays.
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
 add_custom_command(OUTPUT changelog.gz
                    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/cmake/changelog changelog
