@@ -19,7 +19,7 @@ shift
 progs=("$@")
 [ ${#progs[@]} -gt 0 ] || progs=(splitpath treedist factdigits)
 bits=10
-bash tools/deps afl++ clang libclang-rt-dev  # clang's sanitizer runtimes are only recommended
+bash tools/deps afl++ clang libclang-rt-dev  # Debian's clang packages only recommend the sanitizer runtimes
 mkdir -p build/fuzz
 g++ -std=c++17 -O2 -o build/fuzz/check tests/check.cpp
 
@@ -38,7 +38,12 @@ for p in "${progs[@]}"; do
   # Seeds: the example, every test case's input as the runner gives it to the program,
   # and instances at full capacity.
   cp "examples/$p.txt" "$dir/seeds/example"
-  for f in tests/cases/$p*.txt; do build/fuzz/check seeds "$f" "$dir/seeds/$(basename "$f" .txt)-"; done
+  # The capacity cases' limits are filled in for this build's capacity, as CMake does.
+  for f in tests/cases/$p*.txt; do
+    sed "s/@SLOTS@/$((1 << bits))/g; s/@LAST@/$(((1 << bits) - 1))/g; s/@NEXT@/$(((1 << bits) + 1))/g" "$f" > "$dir/cases.txt"
+    build/fuzz/check seeds "$dir/cases.txt" "$dir/seeds/$(basename "$f" .txt)-"
+  done
+  ! grep -l '@[A-Z_]*@' "$dir"/seeds/* || { echo "fuzz: a seed holds a placeholder that is not filled in" >&2; exit 1; }
   case $p in
     splitpath) awk -v n=$(((1 << bits) - 1)) 'BEGIN { print n, n; for (v = 0; v < n; v++) print v % 3
                  for (v = 0; v + 1 < n; v++) print v, v + 1, v % 7; print 0, n - 1, 1 }' > "$dir/seeds/full" ;;
