@@ -118,8 +118,9 @@ void compare(const string& prog, const string& name, const string& in, const Run
 // Data-file cases: "case: NAME" starts one; "in:", "out:" and "err:" lines add a line
 // to its input, expected stdout and expected stderr; "status: K" sets the exit status,
 // "attach: HOW" where the standard streams go (see run) and "args: ARGS" the program's
-// arguments, separated by single blanks. "\xHH" in an input or argument is the byte HH. Given a seeds prefix,
-// it writes each case's input to a file, as the program would read it, instead.
+// arguments, separated by single blanks; "\xHH" in an input or argument is the byte
+// HH. Given a seeds prefix, it writes each case's input to a file, as the program
+// would read it, instead.
 void cases(const string& prog, const string& file, const string& seeds = "") {
   ifstream f(file);
   if (!f) cout << "cannot read " << file << "\n", exit(2);
