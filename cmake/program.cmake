@@ -15,7 +15,7 @@ option(TARGET_32BIT "Build the programs for 32-bit x86, the target platform (OFF
 set(CHECKS recover CACHE STRING "Run-time checks in the programs: recover, strict or none")
 set_property(CACHE CHECKS PROPERTY STRINGS recover strict none)
 
-set(program_compile -Wall -Wextra)
+set(program_compile -Wall -Wextra -Wmissing-declarations)
 set(program_link)
 if(TARGET_32BIT)
   list(APPEND program_compile -m32)

@@ -17,12 +17,12 @@
 #define VERSION "unknown"  // the build sets it
 #endif
 
-int fact[10];  // fact[k] = k!, filled by main
+static int fact[10];  // fact[k] = k!, filled by main
 
 // Ends the run when memory runs out (the stream set-up or the digit string), from
 // inside the failed allocation: no exception is raised, so none needs memory, and
 // the C stream is used because the C++ streams may be half set up.
-void oom() {
+static void oom() {
   fputs("factdigits: out of memory\n", stderr);
   _Exit(1);
 }
@@ -30,7 +30,7 @@ void oom() {
 // Flushes and closes standard output, where the answer is the only output, and
 // tells with status 1 when it did not all arrive: a full disk, a closed descriptor,
 // or an error that only the close reports.
-int written() {
+static int written() {
   if (std::cout.flush() && fclose(stdout) == 0) return 0;
   std::cerr << "factdigits: write error: " << std::strerror(errno) << '\n';
   return 1;
@@ -39,7 +39,7 @@ int written() {
 // An argument as a quote for a message, on one line: its first 63 bytes between
 // single quotes, a backslash as \\ and a byte that is not printable ASCII as \xHH,
 // then, when there are more, "..." and the length in bytes.
-std::string quote(const char* s) {
+static std::string quote(const char* s) {
   std::string q = "'";
   size_t len = strlen(s);
   for (size_t i = 0; i < len && i < 63; i++) {
@@ -54,14 +54,15 @@ std::string quote(const char* s) {
 // Answers the command line: --help and --version print to standard output, and "--"
 // alone, the end of the options, is allowed. Anything else is a misuse: named on
 // standard error with the usage line, status 2, before anything is read.
-void args(int argc, char** argv) {
+static void args(int argc, char** argv) {
   const char* help =
     "usage: factdigits < FILE\n"
     "Reads one integer n from standard input. Prints the smallest non-negative integer\n"
     "whose decimal digits' factorials add up to n (an empty line for n <= 0).\n"
     "  --help     print this and exit\n"
     "  --version  print the version and exit\n"
-    "Manual: man factdigits, or in the source tree: mandoc -a factdigits/factdigits.1\n";
+    "Manual: man factdigits where man-db is installed, or in the source tree:\n"
+    "  mandoc -a factdigits/factdigits.1\n";
   if (argc == 1) return;
   const char* a = argv[1];
   if (argc == 2) {

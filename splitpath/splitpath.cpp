@@ -31,18 +31,18 @@ static_assert(CAPACITY_BITS >= 1 && CAPACITY_BITS <= 24, "capacity: 2 to 2^24 ve
 const int N = 1 << CAPACITY_BITS;      // capacity: vertices 0..N-2, plus the virtual source
 const long long INF = 1000000000000000LL;
 
-int n;                                  // vertex count; n itself is the virtual source
-int T[N];                               // vertex values
-std::vector<std::pair<int, int>> G[N];  // adjacency: (neighbour, weight)
-long long dist[N];                      // tentative distances of the current pass
-std::priority_queue<std::pair<long long, int>> H;  // (negated distance, vertex)
-long long res = INF;                    // best sum so far
+static int n;                                             // vertex count; n itself is the virtual source
+static int T[N];                                          // vertex values
+static std::vector<std::pair<int, int>> G[N];             // adjacency: (neighbour, weight)
+static long long dist[N];                                 // tentative distances of the current pass
+static std::priority_queue<std::pair<long long, int>> H;  // (negated distance, vertex)
+static long long res = INF;                               // best sum so far
 
-const char* what = "";  // what the number being read is, for refusal messages
-int at = -1;            // its index (vertex or 1-based edge number), -1 for none
+static const char* what = "";  // what the number being read is, for refusal messages
+static int at = -1;            // its index (vertex or 1-based edge number), -1 for none
 
 // Refuses the input: one line on standard error saying where and what, exit status 1.
-[[noreturn]] __attribute__((format(printf, 1, 2))) void refuse(const char* fmt, ...) {
+[[noreturn]] __attribute__((format(printf, 1, 2))) static void refuse(const char* fmt, ...) {
   fprintf(stderr, at < 0 ? "splitpath: %s: " : "splitpath: %s %d: ", what, at);
   va_list ap;
   va_start(ap, fmt);
@@ -54,7 +54,7 @@ int at = -1;            // its index (vertex or 1-based edge number), -1 for non
 
 // Ends the run with status 1 when the last read from standard input failed: a read
 // error is not the end of the input.
-void readable() {
+static void readable() {
   if (!ferror(stdin)) return;
   fprintf(stderr, "splitpath: cannot read standard input: %s\n", strerror(errno));
   exit(1);
@@ -63,7 +63,7 @@ void readable() {
 // Ends the run when memory runs out (the lists or the heap cannot grow), from
 // inside the failed allocation: no exception is raised, so none needs memory, and
 // nothing has been written yet that would need flushing.
-void oom() {
+static void oom() {
   fputs("splitpath: out of memory\n", stderr);
   _Exit(1);
 }
@@ -71,7 +71,7 @@ void oom() {
 // Flushes and closes standard output, where the answer is the only output, and
 // tells with status 1 when it did not all arrive: a full disk, a closed descriptor,
 // or an error that only the close reports.
-int written() {
+static int written() {
   fflush(stdout);  // a failed write, now or earlier, leaves the error indicator set
   if (!ferror(stdout) && fclose(stdout) == 0) return 0;
   fprintf(stderr, "splitpath: write error: %s\n", strerror(errno));
@@ -81,7 +81,7 @@ int written() {
 // The bytes s[0..len) as a quote for a message, on one line: their first 63 bytes
 // between single quotes, a backslash as \\ and a byte that is not printable ASCII as
 // \xHH, then, when there are more, "..." and the length in bytes.
-const char* quote(const char* s, unsigned long long len) {
+static const char* quote(const char* s, unsigned long long len) {
   static char q[4 * 63 + 40];  // 63 bytes of up to 4 characters, "'...' (", 20 digits, " bytes)"
   int h = 0;
   q[h++] = '\'';
@@ -99,7 +99,7 @@ const char* quote(const char* s, unsigned long long len) {
 // Answers the command line: --help and --version print to standard output, and "--"
 // alone, the end of the options, is allowed. Anything else is a misuse: named on
 // standard error with the usage line, status 2, before anything is read.
-void args(int argc, char** argv) {
+static void args(int argc, char** argv) {
   const char* help =
     "usage: splitpath < FILE\n"
     "Reads a graph from standard input: the vertex count n, the edge count m, the\n"
@@ -108,8 +108,9 @@ void args(int argc, char** argv) {
     "joined by a path, d being the shortest-path length, or 1000000000000000 when no\n"
     "two vertices are joined.\n"
     "  --help     print this and exit\n"
-    "  --version  print the version and exit\n"
-    "Manual: man splitpath, or in the source tree: mandoc -a splitpath/splitpath.1\n";
+    "  --version  print the version and the largest vertex count, and exit\n"
+    "Manual: man splitpath where man-db is installed, or in the source tree:\n"
+    "  mandoc -a splitpath/splitpath.1\n";
   if (argc == 1) return;
   const char* a = argv[1];
   if (argc == 2) {
@@ -129,7 +130,7 @@ void args(int argc, char** argv) {
 // The bytes are classified here rather than by libc, and the token's first 63 are
 // kept as they arrive: a valid number costs a test, a store and a digit step per
 // byte, and only a refused one is quoted.
-int num() {
+static int num() {
   auto space = [](int c) { return c == ' ' || unsigned(c - '\t') < 5; };  // \t \n \v \f \r
   FILE* in = stdin;  // a local copy: no store into tok can change it, so it is not reloaded
   char tok[64], *t = tok;      // the token's first 63 bytes; t stops at tok[63], the rest's slot
@@ -158,7 +159,7 @@ int num() {
 }
 
 // Adds the undirected edge a-b of weight c to both adjacency lists.
-void conn(int a, int b, int c) {
+static void conn(int a, int b, int c) {
   G[a].push_back({b, c});
   G[b].push_back({a, c});
 }
@@ -166,7 +167,7 @@ void conn(int a, int b, int c) {
 // One pass for bit i: joins the virtual source n to every vertex with bit i set
 // (weight T[j]), searches from it, lowers res over the vertices with bit i clear,
 // and removes the virtual edges again.
-void Dijkstra(int i) {
+static void Dijkstra(int i) {
   int mask = 1 << i;
   for (int j = 0; j < n; j++)
     if (j & mask) conn(n, j, T[j]);

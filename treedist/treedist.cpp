@@ -33,18 +33,18 @@ static_assert(CAPACITY_BITS >= 1 && CAPACITY_BITS <= 24, "capacity: 2 to 2^24 ve
 const int N = 1 << CAPACITY_BITS;  // capacity: vertex numbers 0..N-1
 const int LOG = CAPACITY_BITS;     // ancestor levels: one per bit of a vertex number
 
-int n;                  // vertex count
-std::vector<int> G[N];  // neighbours, in input order
-int D[N];               // depth; n marks a vertex not discovered yet
-int parent[N];          // breadth-first-tree parent; n until one is found
-std::set<int> S[N];     // S[d]: the vertices discovered at depth d
-int jp[LOG][N];         // jp[k][v]: the vertex 2^k steps above v (0 above the root)
+static int n;                  // vertex count
+static std::vector<int> G[N];  // neighbours, in input order
+static int D[N];               // depth; n marks a vertex not discovered yet
+static int parent[N];          // breadth-first-tree parent; n until one is found
+static std::set<int> S[N];     // S[d]: the vertices discovered at depth d
+static int jp[LOG][N];         // jp[k][v]: the vertex 2^k steps above v (0 above the root)
 
-const char* what = "";  // what the number being read is, for refusal messages
-int at = -1;            // its index (vertex or 1-based edge number), -1 for none
+static const char* what = "";  // what the number being read is, for refusal messages
+static int at = -1;            // its index (vertex or 1-based edge number), -1 for none
 
 // Refuses the input: one line on standard error saying where and what, exit status 1.
-[[noreturn]] __attribute__((format(printf, 1, 2))) void refuse(const char* fmt, ...) {
+[[noreturn]] __attribute__((format(printf, 1, 2))) static void refuse(const char* fmt, ...) {
   fprintf(stderr, at < 0 ? "treedist: %s: " : "treedist: %s %d: ", what, at);
   va_list ap;
   va_start(ap, fmt);
@@ -56,7 +56,7 @@ int at = -1;            // its index (vertex or 1-based edge number), -1 for non
 
 // Ends the run with status 1 when the last read from standard input failed: a read
 // error is not the end of the input.
-void readable() {
+static void readable() {
   if (!ferror(stdin)) return;
   fprintf(stderr, "treedist: cannot read standard input: %s\n", strerror(errno));
   exit(1);
@@ -65,7 +65,7 @@ void readable() {
 // Ends the run when memory runs out (the lists or the sets cannot grow), from
 // inside the failed allocation: no exception is raised, so none needs memory, and
 // nothing has been written yet that would need flushing.
-void oom() {
+static void oom() {
   fputs("treedist: out of memory\n", stderr);
   _Exit(1);
 }
@@ -73,7 +73,7 @@ void oom() {
 // Flushes and closes standard output, where the answer is the only output, and
 // tells with status 1 when it did not all arrive: a full disk, a closed descriptor,
 // or an error that only the close reports.
-int written() {
+static int written() {
   fflush(stdout);  // a failed write, now or earlier, leaves the error indicator set
   if (!ferror(stdout) && fclose(stdout) == 0) return 0;
   fprintf(stderr, "treedist: write error: %s\n", strerror(errno));
@@ -83,7 +83,7 @@ int written() {
 // The bytes s[0..len) as a quote for a message, on one line: their first 63 bytes
 // between single quotes, a backslash as \\ and a byte that is not printable ASCII as
 // \xHH, then, when there are more, "..." and the length in bytes.
-const char* quote(const char* s, unsigned long long len) {
+static const char* quote(const char* s, unsigned long long len) {
   static char q[4 * 63 + 40];  // 63 bytes of up to 4 characters, "'...' (", 20 digits, " bytes)"
   int h = 0;
   q[h++] = '\'';
@@ -101,7 +101,7 @@ const char* quote(const char* s, unsigned long long len) {
 // Answers the command line: --help and --version print to standard output, and "--"
 // alone, the end of the options, is allowed. Anything else is a misuse: named on
 // standard error with the usage line, status 2, before anything is read.
-void args(int argc, char** argv) {
+static void args(int argc, char** argv) {
   const char* help =
     "usage: treedist < FILE\n"
     "Reads an undirected graph from standard input: the vertex count n, the edge\n"
@@ -109,8 +109,9 @@ void args(int argc, char** argv) {
     "every vertex reachable from vertex 0 level by level, in ascending order within a\n"
     "level, moving along the breadth-first tree.\n"
     "  --help     print this and exit\n"
-    "  --version  print the version and exit\n"
-    "Manual: man treedist, or in the source tree: mandoc -a treedist/treedist.1\n";
+    "  --version  print the version and the vertex limits, and exit\n"
+    "Manual: man treedist where man-db is installed, or in the source tree:\n"
+    "  mandoc -a treedist/treedist.1\n";
   if (argc == 1) return;
   const char* a = argv[1];
   if (argc == 2) {
@@ -131,7 +132,7 @@ void args(int argc, char** argv) {
 // The bytes are classified here rather than by libc, and the token's first 63 are
 // kept as they arrive: a valid number costs a test, a store and a digit step per
 // byte, and only a refused one is quoted.
-int num() {
+static int num() {
   auto space = [](int c) { return c == ' ' || unsigned(c - '\t') < 5; };  // \t \n \v \f \r
   FILE* in = stdin;  // a local copy: no store into tok can change it, so it is not reloaded
   char tok[64], *t = tok;      // the token's first 63 bytes; t stops at tok[63], the rest's slot
@@ -161,7 +162,7 @@ int num() {
 
 // Settles v below its parent p: records v's ancestor row, then discovers its
 // neighbours one level down, each keeping the smallest parent offered.
-void disc(int v, int p) {
+static void disc(int v, int p) {
   jp[0][v] = p;
   for (int k = 0; k + 1 < LOG; k++) jp[k + 1][v] = jp[k][jp[k][v]];
   for (int u : G[v])
@@ -173,7 +174,7 @@ void disc(int v, int p) {
 }
 
 // Lowest common ancestor of two settled vertices of equal depth.
-int lca(int a, int b) {
+static int lca(int a, int b) {
   if (a == b) return a;
   for (int k = LOG - 1; k >= 0; k--)
     if (jp[k][a] != jp[k][b]) a = jp[k][a], b = jp[k][b];
@@ -181,7 +182,7 @@ int lca(int a, int b) {
 }
 
 // Number of tree edges between two settled vertices of equal depth.
-int dist(int a, int b) { return D[a] + D[b] - 2 * D[lca(a, b)]; }
+static int dist(int a, int b) { return D[a] + D[b] - 2 * D[lca(a, b)]; }
 
 // Reads and checks the graph, settles vertex 0, then settles level after level
 // while adding up the walker's steps, and prints the total.
