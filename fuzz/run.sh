@@ -38,9 +38,12 @@ for p in "${progs[@]}"; do
   # Seeds: the example, every test case's input as the runner gives it to the program,
   # and instances at full capacity.
   cp "examples/$p.txt" "$dir/seeds/example"
-  # The capacity cases' limits are filled in for this build's capacity, as CMake does.
-  for f in tests/cases/$p*.txt; do
-    sed "s/@SLOTS@/$((1 << bits))/g; s/@LAST@/$(((1 << bits) - 1))/g; s/@NEXT@/$(((1 << bits) + 1))/g" "$f" > "$dir/cases.txt"
+  # The capacity cases' limits are filled in for this build's capacity, and the shared
+  # graph cases' program name, as CMake does.
+  files=(tests/cases/$p*.txt)
+  [ $p = factdigits ] || files+=(tests/cases/graph.txt)
+  for f in "${files[@]}"; do
+    sed "s/@SLOTS@/$((1 << bits))/g; s/@LAST@/$(((1 << bits) - 1))/g; s/@NEXT@/$(((1 << bits) + 1))/g; s/@PROG@/$p/g" "$f" > "$dir/cases.txt"
     build/fuzz/check seeds "$dir/cases.txt" "$dir/seeds/$(basename "$f" .txt)-"
   done
   ! grep -l '@[A-Z_]*@' "$dir"/seeds/* || { echo "fuzz: a seed holds a placeholder that is not filled in" >&2; exit 1; }

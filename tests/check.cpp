@@ -51,13 +51,15 @@ string slurp(const string& path) {
 }
 
 // Runs prog with the given standard input, the blank-separated arguments args and, if
-// kib > 0, that much address space; returns its output, errors and exit status.
-// attach "full" writes its standard
-// output to /dev/full, "closed" closes it, "close" makes its fclose fail (the library
-// FAILCLOSE, tests/failclose.cpp, preloaded; under the emulator, into the guest only),
-// "dir" reads standard input from a directory, "cut" from the input without its last
-// line feed, "stall" from a non-blocking pipe that holds the same and stays open, as
-// from a writer that has not finished: reading on fails (EAGAIN).
+// kib > 0, that much address space, for at most the test's time limit (LIMIT seconds);
+// returns its output, errors and exit status (128 + N when signal N ended it).
+// attach "full" writes its standard output to /dev/full, "closed" closes it, "gone" and
+// "gone-ignored" make it a pipe whose reader has gone, with SIGPIPE at its default or
+// ignored, "close" makes its fclose fail (the library FAILCLOSE, tests/failclose.cpp,
+// preloaded; under the emulator, into the guest only), "dir" reads standard input from
+// a directory, "cut" from the input without its last line feed, "stall" from a
+// non-blocking pipe that holds the same and stays open, as from a writer that has not
+// finished: reading on fails (EAGAIN).
 Run run(const string& prog, const string& in, rlim_t kib = 0, const string& attach = "", const string& args = "") {
   char dir[] = "/tmp/checkXXXXXX";
   if (!mkdtemp(dir)) { perror("mkdtemp"); exit(2); }
@@ -68,7 +70,7 @@ Run run(const string& prog, const string& in, rlim_t kib = 0, const string& atta
   if (pid == 0) {
     rlimit lim{kib << 10, kib << 10};
     if (kib && setrlimit(RLIMIT_AS, &lim)) _exit(125);
-    alarm(120);  // a run that hangs ends as killed by SIGALRM
+    alarm(getenv("LIMIT") ? atoi(getenv("LIMIT")) : 120);  // a run that hangs ends as killed by SIGALRM
     int fds[3] = {open(attach == "dir" ? "/" : (d + "/in").c_str(), O_RDONLY),
                   open(attach == "full" ? "/dev/full" : (d + "/out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600),
                   open((d + "/err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)};
@@ -76,6 +78,8 @@ Run run(const string& prog, const string& in, rlim_t kib = 0, const string& atta
       if (fds[k] < 0 || dup2(fds[k], k) < 0 || close(fds[k])) _exit(126);
     if (attach == "closed") close(1);
     int p[2];
+    if (attach.rfind("gone", 0) == 0 && (pipe(p) || dup2(p[1], 1) < 0 || close(p[0]) || close(p[1]) ||
+                                         signal(SIGPIPE, attach == "gone" ? SIG_DFL : SIG_IGN) == SIG_ERR)) _exit(126);
     if (attach == "stall" && (pipe(p) || write(p[1], in.data(), len) != ssize_t(len) ||
                               fcntl(p[0], F_SETFL, O_NONBLOCK) || dup2(p[0], 0) < 0)) _exit(126);
     string preload = "LD_PRELOAD=" + string(getenv("FAILCLOSE") ? getenv("FAILCLOSE") : "");
