@@ -44,9 +44,19 @@ else()
   set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
 endif()
 set(CPACK_PACKAGE_FILE_NAME graphtools-${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_ARCHITECTURE})
+# The same sources give the same packages: every file and directory has a fixed mode,
+# whatever the umask, and every time in a package is SOURCE_DATE_EPOCH, that of the
+# caller or else the date of the changelog's newest entry (its first), never the clock.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
+file(STRINGS cmake/changelog signoffs REGEX "^ -- .*>  ")
+list(GET signoffs 0 newest)
+string(REGEX REPLACE "^.*>  " "" date "${newest}")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C TZ=UTC date -d "${date}" +%s
+                OUTPUT_VARIABLE CPACK_CHANGELOG_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 # The C library version the programs need is read off their symbols when the package
-# is made (cmake/package-deps.cmake).
+# is made, and the time set (cmake/cpack.cmake).
 set(CPACK_PROGRAMS ${CMAKE_BINARY_DIR}/splitpath/splitpath ${CMAKE_BINARY_DIR}/treedist/treedist
     ${CMAKE_BINARY_DIR}/factdigits/factdigits)
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/package-deps.cmake)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/repack.cmake)
 include(CPack)

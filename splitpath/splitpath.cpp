@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The checks' reports name this file by its place in the source tree, wherever that is.
+#line 4 "splitpath/splitpath.cpp"
 // splitpath: reads a graph with non-negative vertex values T and edge weights and
 // prints the smallest T[u] + d(u, v) + T[v] over two different vertices joined by
 // a path, or 1000000000000000 when there is no such pair. One shortest-path search

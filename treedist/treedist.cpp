@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The checks' reports name this file by its place in the source tree, wherever that is.
+#line 4 "treedist/treedist.cpp"
 // treedist: reads an undirected graph and prints how many edges a walker crosses
 // visiting every vertex reachable from vertex 0 in level order (ascending depth,
 // then ascending number), always moving along the breadth-first tree in which each
