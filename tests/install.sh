@@ -15,10 +15,12 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.
 # The README's package commands, each on its own line there.
 commands=("cpack --preset release" "dpkg --add-architecture i386" "apt-get update"
           "apt-get install -y ./build/release/graphtools_${version}_i386.deb")
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 for c in "${commands[@]}"; do
   grep -qxF -- "$c" README.md || fail "the README does not give the command: $c"
   echo "+ $c"
-  DEBIAN_FRONTEND=noninteractive $c > /tmp/install-step.log 2>&1 || { cat /tmp/install-step.log; fail "$c failed"; }
+  DEBIAN_FRONTEND=noninteractive $c > "$log" 2>&1 || { cat "$log"; fail "$c failed"; }
 done
 
 for p in splitpath treedist factdigits; do
@@ -30,7 +32,7 @@ for p in splitpath treedist factdigits; do
 done
 files=$(dpkg -L graphtools | while read -r f; do [ -d "$f" ] || echo "$f"; done)
 echo "installed: $(echo $files)"
-apt-get remove -y graphtools > /tmp/install-step.log 2>&1 || { cat /tmp/install-step.log; fail "apt-get remove failed"; }
+apt-get remove -y graphtools > "$log" 2>&1 || { cat "$log"; fail "apt-get remove failed"; }
 for f in $files /usr/share/doc/graphtools; do
   [ ! -e "$f" ] || fail "$f is left after apt-get remove"
 done
