@@ -6,7 +6,7 @@
 #
 # The release programs are i386 code, so the package's architecture is i386 (a 64-bit
 # build gives amd64) and it depends on that architecture's C library. On an amd64
-# Debian 12 it installs through multiarch, as root:
+# Debian 12 or 13 it installs through multiarch, as root:
 #   dpkg --add-architecture i386
 #   apt-get update
 #   apt-get install ./build/release/graphtools_1.0.0_i386.deb
