@@ -8,12 +8,13 @@
 #   CHECKS        recover (default): undefined-behaviour checks that report on standard
 #                 error and let the program carry on; strict: AddressSanitizer and UBSan,
 #                 a report ends the program; none: no checks (the benchmark's ratio only).
-# Always: a position-independent executable, -Wall -Wextra, and file names relative to
-# the source tree (the UB checks' reports name the source file), so that a program does
-# not depend on where the tree was built. Outside the strict build, libstdc++, libgcc and
+# Always: a position-independent executable, -Wall -Wextra, and the source directory
+# mapped out of the file names a program may hold (debug information), so that it does
+# not depend on where the tree lies; each source names itself in the UB checks' reports
+# by its place in the tree (#line). Outside the strict build, libstdc++, libgcc and
 # GCC's UB-check runtime are linked in statically (clang links its sanitizer runtimes
 # statically anyway). The recover build, which the packages hold, is also hardened as
-# Debian builds its own packages, and its programs carry no .comment section.
+# Debian's packages are with hardening=+all, and its programs carry no .comment section.
 option(TARGET_32BIT "Build the programs for 32-bit x86, the target platform (OFF: native 64-bit)" ON)
 set(CHECKS recover CACHE STRING "Run-time checks in the programs: recover, strict or none")
 set_property(CACHE CHECKS PROPERTY STRINGS recover strict none)
@@ -27,8 +28,8 @@ endif()
 if(CHECKS STREQUAL "recover")
   list(APPEND program_compile -fsanitize=undefined -fsanitize-recover=undefined)
   list(APPEND program_link -fsanitize=undefined)
-  # Debian's default hardening (dpkg-buildflags with hardening=+all): a stack protector,
-  # fortified libc calls, format checks, and relocations made read-only at start-up.
+  # What dpkg-buildflags gives with hardening=+all: a stack protector, fortified libc
+  # calls, format checks, and relocations made read-only at start-up.
   list(APPEND program_compile -fstack-protector-strong -D_FORTIFY_SOURCE=2 -Wformat -Werror=format-security)
   list(APPEND program_link -Wl,-z,relro -Wl,-z,now)
 elseif(CHECKS STREQUAL "strict")
