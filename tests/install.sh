@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian package on this machine as a user would, with the README's
 # commands (as root, after the release build), runs each installed program on its
-# example, reads a page, removes the package with apt-get and checks that none of its
+# example (under the emulator that configuring chose, where the kernel cannot start
+# 32-bit programs), reads a page, removes the package with apt-get and checks that none of its
 # files is left. It changes the machine (the i386 architecture, libc6:i386): run it in
 # a fresh root or a container.
 # Usage: bash tests/install.sh
@@ -15,6 +16,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.
 # The README's package commands, each on its own line there.
 commands=("cpack --preset release" "dpkg --add-architecture i386" "apt-get update"
           "apt-get install -y ./build/release/graphtools_${version}_i386.deb")
+emulator=$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' build/release/CMakeCache.txt)
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 for c in "${commands[@]}"; do
@@ -27,8 +29,8 @@ done
 # exit (SIGPIPE) would fail the check.
 for p in splitpath treedist factdigits; do
   [ "$(command -v $p)" = /usr/bin/$p ] || fail "$p is not /usr/bin/$p on the PATH"
-  /usr/bin/$p < examples/$p.txt | cmp -s - examples/$p.out || fail "/usr/bin/$p does not answer its example"
-  echo "$p: $(/usr/bin/$p --version)"
+  $emulator /usr/bin/$p < examples/$p.txt | cmp -s - examples/$p.out || fail "/usr/bin/$p does not answer its example"
+  echo "$p: $($emulator /usr/bin/$p --version)"
   page=/usr/share/man/man1/$p.1.gz
   mandoc -T ascii $page | sed 's/.\x08//g' | grep "^NAME" > /dev/null || fail "$page does not read as a manual page"
 done
