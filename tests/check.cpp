@@ -393,10 +393,12 @@ void replay(const string& name, const string& prog, char** files, int count) {
 
 // Whether a run ended before the program's own code ran: the loader (status 127) or
 // the UB-check runtime could not set up ("==PID==ERROR: ...Sanitizer failed to
-// allocate ..."; a report of the program's own faults reads otherwise).
+// allocate ...", from clang 19 on "...Sanitizer: out of memory: failed to allocate
+// ... of SetAlternateSignalStack"; a report of the program's own faults reads otherwise).
 bool before_main(const Run& r) {
-  return r.out.empty() && (r.status == 127 || (r.err.rfind("==", 0) == 0 &&
-                                               r.err.find("Sanitizer failed to allocate") != string::npos));
+  auto has = [&](const char* s) { return r.err.find(s) != string::npos; };
+  return r.out.empty() && (r.status == 127 || (r.err.rfind("==", 0) == 0 && (has("Sanitizer failed to allocate") ||
+                                                                              has("Sanitizer: out of memory: failed to allocate"))));
 }
 
 // Running out of memory ends with "PROG: out of memory" and status 1, never an
