@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: MIT
-// The checks' reports name this file by its place in the source tree, wherever that is.
-#line 4 "splitpath/splitpath.cpp"
 // splitpath: reads a graph with non-negative vertex values T and edge weights and
 // prints the smallest T[u] + d(u, v) + T[v] over two different vertices joined by
 // a path, or 1000000000000000 when there is no such pair. One shortest-path search
@@ -10,6 +8,7 @@
 // 0..n-1, values and weights 0..2147483647 (every number a signed 32-bit int).
 // Cost: one heap search over n + 1 vertices and m + n edges per bit of n - 1, so
 // O((n + m) log(n + m) log n) time and O(n + m) memory.
+#line 12 "splitpath/splitpath.cpp"
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>

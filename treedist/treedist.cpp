@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: MIT
-// The checks' reports name this file by its place in the source tree, wherever that is.
-#line 4 "treedist/treedist.cpp"
 // treedist: reads an undirected graph and prints how many edges a walker crosses
 // visiting every vertex reachable from vertex 0 in level order (ascending depth,
 // then ascending number), always moving along the breadth-first tree in which each
@@ -13,6 +11,7 @@
 // ints whatever n. A visited vertex writes one entry in every row, so the pages the
 // run touches grow with how far apart the visited vertex numbers lie, up to a page per
 // row for each; O(n + m) for the lists and sets.
+#line 15 "treedist/treedist.cpp"
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
