@@ -1,33 +1,82 @@
 # SPDX-License-Identifier: MIT
 # The release programs are 32-bit x86. A 64-bit kernel built or booted without
 # 32-bit support refuses to start them ("Exec format error"); there they run under
-# user-mode emulation (qemu-i386). This decides, at configure time, whether the
+# user-mode emulation (qemu-i386). This decides, at every configure, whether the
 # programs built here start natively, and otherwise sets CMAKE_CROSSCOMPILING_EMULATOR,
 # which the tests pass on to the runner (EMULATOR); the runner, a host program, starts
-# the programs under it. -DEMULATE=ON forces the emulated path.
+# the programs under it, and the tests allow the emulator's time. A program that starts
+# only because binfmt_misc hands it to an emulator counts as emulated too: it is then
+# started under qemu-i386 directly. -DEMULATE=ON forces the emulated path; an emulator
+# given with -DCMAKE_CROSSCOMPILING_EMULATOR=... is kept as it is.
 option(EMULATE "Run the 32-bit programs under qemu-i386 even where the kernel runs them" OFF)
-set(CMAKE_CROSSCOMPILING_EMULATOR "" CACHE STRING "Runs a built program on this machine (set at configure time)" FORCE)
+set(doc "Runs a built program on this machine (found at configure time unless given)")
+set(CMAKE_CROSSCOMPILING_EMULATOR "" CACHE STRING "${doc}")
+# EMULATOR_FOUND remembers what the last configure chose, so that a later one may choose
+# again; any other value is the user's.
+if(NOT CMAKE_CROSSCOMPILING_EMULATOR STREQUAL "" AND NOT CMAKE_CROSSCOMPILING_EMULATOR STREQUAL "${EMULATOR_FOUND}")
+  message(NOTICE "Note: the programs will run under ${CMAKE_CROSSCOMPILING_EMULATOR}, as given.")
+  return()
+endif()
+# Sets the emulator this configure found (none: VALUE empty).
+function(found value)
+  set(CMAKE_CROSSCOMPILING_EMULATOR "${value}" CACHE STRING "${doc}" FORCE)
+  set(EMULATOR_FOUND "${value}" CACHE INTERNAL "the emulator that configuring chose")
+endfunction()
+found("")
 if(NOT TARGET_32BIT)
   return()  # a 64-bit build runs natively on any x86-64 machine
 endif()
 
-# A program built with the same flags as the real ones.
+# A program built with the flags of the real ones; the file-name mapping is left out, as
+# it names the source directory, which may hold blanks, and changes nothing here.
 set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/probe)
 file(WRITE ${probe}/probe.cpp "int main() { return 0; }\n")
-try_compile(built ${probe}/build ${probe}/probe.cpp COMPILE_DEFINITIONS ${program_compile}
+set(flags ${program_compile})
+list(FILTER flags EXCLUDE REGEX "^-ffile-prefix-map=")
+try_compile(built ${probe}/build ${probe}/probe.cpp COMPILE_DEFINITIONS ${flags}
             LINK_OPTIONS ${program_link} COPY_FILE ${probe}/probe OUTPUT_VARIABLE log)
 if(NOT built)
-  message(FATAL_ERROR "Cannot build a 32-bit x86 program here (bash tools/deps installs g++-multilib):\n${log}")
+  # The compiler's and linker's own complaints, indented so that they print as they are.
+  string(REGEX MATCHALL "[^\n]*(error:|cannot find|undefined reference)[^\n]*" said "${log}")
+  if(NOT said)
+    set(said "${log}")
+  endif()
+  list(REMOVE_DUPLICATES said)
+  list(JOIN said "\n  " said)
+  message(FATAL_ERROR "Cannot build a 32-bit x86 program with the programs' flags. The compiler said:\n"
+          "  ${said}\n(On Debian, the 32-bit libraries come with g++-multilib, which bash tools/deps installs.)")
 endif()
 
-if(NOT EMULATE)
-  execute_process(COMMAND ${probe}/probe RESULT_VARIABLE native OUTPUT_QUIET ERROR_QUIET)
-  if(native EQUAL 0)
-    return()
-  endif()
-  set(why "this machine's kernel does not start them")  # exec fails with ENOEXEC
-else()
+set(why "")
+set(fail "")
+if(EMULATE)
   set(why "EMULATE is on")
+else()
+  # binfmt_misc comes before the kernel's own ELF loader: while it is enabled, an
+  # enabled entry whose magic, at offset 0, is a 32-bit x86 ELF file's header (class 1,
+  # e_machine 3 at byte 18) takes every such program.
+  set(binfmt /proc/sys/fs/binfmt_misc)
+  file(GLOB entries ${binfmt}/*)
+  list(FILTER entries EXCLUDE REGEX "/(register|status)$")
+  if(EXISTS ${binfmt}/status)
+    file(READ ${binfmt}/status status)
+  endif()
+  foreach(entry ${entries})
+    file(READ ${entry} text)
+    string(REGEX MATCH "\nmagic ([0-9a-f]*)" magic "${text}")
+    string(REGEX MATCH "^7f454c4601..........................0300" magic "${CMAKE_MATCH_1}")
+    if(status MATCHES "^enabled" AND text MATCHES "^enabled\n" AND text MATCHES "\noffset 0\n" AND magic)
+      get_filename_component(handler ${entry} NAME)
+      set(why "binfmt_misc hands them to its handler ${handler}")
+    endif()
+  endforeach()
+  if(NOT why)
+    execute_process(COMMAND ${probe}/probe RESULT_VARIABLE native OUTPUT_QUIET ERROR_QUIET)
+    if(native EQUAL 0)
+      return()
+    endif()
+    set(why "this machine's kernel does not start them")  # exec fails with ENOEXEC
+  endif()
 endif()
 
 find_program(QEMU_I386 NAMES qemu-i386 qemu-i386-static)
@@ -44,5 +93,6 @@ if(fail)
           "Install qemu-user (bash tools/deps does it where it is needed), or build native "
           "64-bit programs with the host preset.")
 endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU_I386} CACHE STRING "Runs a built program on this machine (set at configure time)" FORCE)
-message(NOTICE "Note: the 32-bit x86 programs will run under ${QEMU_I386}: ${why}.")
+found(${QEMU_I386})
+message(NOTICE "Note: the 32-bit x86 programs will run under ${QEMU_I386}: ${why}. "
+        "Configure again if that changes.")
