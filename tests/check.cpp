@@ -82,7 +82,11 @@ Run run(const string& prog, const string& in, rlim_t kib = 0, const string& atta
                                          signal(SIGPIPE, attach == "gone" ? SIG_DFL : SIG_IGN) == SIG_ERR)) _exit(126);
     if (attach == "stall" && (pipe(p) || write(p[1], in.data(), len) != ssize_t(len) ||
                               fcntl(p[0], F_SETFL, O_NONBLOCK) || dup2(p[0], 0) < 0)) _exit(126);
-    string preload = "LD_PRELOAD=" + string(getenv("FAILCLOSE") ? getenv("FAILCLOSE") : "");
+    // qemu's -E splits its value at commas, which the library's path may hold: the
+    // emulator gets a link to it in the run's own directory instead.
+    string lib = getenv("FAILCLOSE") ? getenv("FAILCLOSE") : "", preload = "LD_PRELOAD=" + lib;
+    if (attach == "close" && emulator && symlink(lib.c_str(), (d + "/failclose.so").c_str()) == 0)
+      preload = "LD_PRELOAD=" + d + "/failclose.so";
     if (attach == "close" && !emulator) putenv(preload.data()), setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);
     vector<string> words{prog};
     istringstream ws(args);
@@ -97,7 +101,7 @@ Run run(const string& prog, const string& in, rlim_t kib = 0, const string& atta
   int st = 0;
   waitpid(pid, &st, 0);
   Run r{attach == "full" ? "" : slurp(d + "/out"), slurp(d + "/err"), WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st)};
-  for (const char* f : {"/in", "/out", "/err"}) unlink((d + f).c_str());
+  for (const char* f : {"/in", "/out", "/err", "/failclose.so"}) unlink((d + f).c_str());
   rmdir(dir);
   return r;
 }
