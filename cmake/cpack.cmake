@@ -1,15 +1,12 @@
 # SPDX-License-Identifier: MIT
-# Run by cpack for each package it makes. Its times are SOURCE_DATE_EPOCH, by default
-# the changelog's date (cmake/package.cmake), and the Debian package depends on the C
-# library from the newest GLIBC symbol version any of the programs uses.
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(ENV{SOURCE_DATE_EPOCH} ${CPACK_CHANGELOG_EPOCH})
-endif()
-if(CPACK_GENERATOR STREQUAL "DEB")
-  execute_process(COMMAND objdump -T ${CPACK_PROGRAMS} OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
-  string(REGEX MATCHALL "GLIBC_[0-9.]+" versions "${symbols}")
-  list(TRANSFORM versions REPLACE "GLIBC_" "")
-  list(SORT versions COMPARE NATURAL ORDER DESCENDING)
-  list(GET versions 0 newest)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= ${newest})")
-endif()
+# Run by cpack (its External generator) once it has installed the files in a staging
+# tree: cmake/packages.sh makes the packages there, and cpack copies them to the build
+# directory.
+set(version ${CPACK_PACKAGE_VERSION})
+set(arch ${CPACK_PACKAGE_ARCHITECTURE})
+execute_process(COMMAND bash ${CPACK_GRAPHTOOLS_SOURCE_DIR}/cmake/packages.sh ${CPACK_TEMPORARY_DIRECTORY}
+                        ${CPACK_GRAPHTOOLS_SOURCE_DIR} ${version} ${arch} ${CPACK_PACKAGE_FILE_NAME}
+                WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
+set(CPACK_EXTERNAL_BUILT_PACKAGES ${CPACK_TOPLEVEL_DIRECTORY}/graphtools_${version}_${arch}.deb
+    ${CPACK_TOPLEVEL_DIRECTORY}/graphtools-dbgsym_${version}_${arch}.ddeb
+    ${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.tar.gz)

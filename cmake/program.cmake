@@ -8,19 +8,22 @@
 #   CHECKS        recover (default): undefined-behaviour checks that report on standard
 #                 error and let the program carry on; strict: AddressSanitizer and UBSan,
 #                 a report ends the program; none: no checks (the benchmark's ratio only).
-# Always: a position-independent executable, -Wall -Wextra, and the source directory
-# mapped out of the file names a program may hold (debug information), so that it does
-# not depend on where the tree lies; each source names itself in the UB checks' reports
-# by its place in the tree (#line). Outside the strict build, libstdc++, libgcc and
-# GCC's UB-check runtime are linked in statically (clang links its sanitizer runtimes
-# statically anyway). The recover build, which the packages hold, is also hardened as
-# Debian's packages are with hardening=+all, and its programs carry no .comment section.
+# Always: a position-independent executable, -Wall -Wextra, debug information (-g: the
+# packages strip it into a debug-symbols package), only the shared libraries a program
+# uses (--as-needed), and the source directory mapped out of the file names that the
+# debug information holds, so that it does not depend on where the tree lies. That
+# mapping does not reach the file names in the UB checks' reports (GCC 12, clang 14):
+# each source names itself there by its place in the tree with a #line directive.
+# Outside the strict build, libstdc++, libgcc and GCC's UB-check runtime are linked in
+# statically (clang links its sanitizer runtimes statically anyway). The recover build,
+# which the packages hold, is also hardened as Debian's packages are with
+# hardening=+all.
 option(TARGET_32BIT "Build the programs for 32-bit x86, the target platform (OFF: native 64-bit)" ON)
 set(CHECKS recover CACHE STRING "Run-time checks in the programs: recover, strict or none")
 set_property(CACHE CHECKS PROPERTY STRINGS recover strict none)
 
-set(program_compile -Wall -Wextra -Wmissing-declarations -Wdate-time -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=)
-set(program_link)
+set(program_compile -g -Wall -Wextra -Wmissing-declarations -Wdate-time -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=)
+set(program_link -Wl,--as-needed)
 if(TARGET_32BIT)
   list(APPEND program_compile -m32)
   list(APPEND program_link -m32)
@@ -57,6 +60,7 @@ function(add_program name)
   target_link_options(${name} PRIVATE ${program_link})
   target_compile_definitions(${name} PRIVATE VERSION="${PROJECT_VERSION}")
   file(STRINGS ${name}.cpp line REGEX "^#define CAPACITY_BITS [0-9]+")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${name}.cpp)  # read just above
   if(line)
     string(REGEX MATCH "[0-9]+" default "${line}")
     string(TOUPPER ${name}_CAPACITY_BITS var)
@@ -68,11 +72,6 @@ function(add_program name)
     endif()
     target_compile_definitions(${name} PRIVATE CAPACITY_BITS=${${var}})
     set_target_properties(${name} PROPERTIES CAPACITY_BITS ${${var}} DEFAULT_CAPACITY_BITS ${default})
-  endif()
-  if(CHECKS STREQUAL "recover")
-    # The toolchain's version strings, which lintian flags as unneeded in a package.
-    add_custom_command(TARGET ${name} POST_BUILD COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
-                       $<TARGET_FILE:${name}> VERBATIM)
   endif()
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # The page is installed compressed, as Debian ships pages; gzip -n keeps no name or

@@ -1,50 +1,101 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Makes the packages from the release build (cpack --preset release) and checks them:
-# the Debian package holds exactly the programs, their compressed pages, the copyright
-# and the changelog, the .tar.gz the same files; the control fields name the package,
-# version and architecture, and a C library at least as new as the newest symbol
-# version the packaged programs use; lintian reports no tag, not even an informational
-# one such as a missing hardening feature. Installs lintian (with tools/deps) where it
-# is missing.
+#  - the .deb holds exactly the programs, their compressed pages, the copyright and the
+#    changelog, and the .tar.gz the same files, byte for byte, with the same modes (0755
+#    for directories and programs, 0644 for the rest), root as owner and, as every
+#    member, the changelog's time (or SOURCE_DATE_EPOCH);
+#  - name, version (the changelog's, as dpkg-parsechangelog reads it, and each packaged
+#    program's --version) and architecture; Depends as read independently of
+#    dpkg-shlibdeps: the C library at the newest version that its symbols file gives
+#    any symbol the programs import; the changelog is cmake/changelog, the copyright
+#    cmake/copyright, in Debian's machine-readable format (python3-debian parses it);
+#  - the .ddeb: for each program, the file named by its build ID, with the same build
+#    ID and the program's debug information, and named in the program's debuglink; the
+#    Build-Ids field lists those IDs; no package holds the path of the source tree;
+#  - lintian finds nothing in the two packages, not even a pedantic or informational
+#    tag (the hardening ones among them), but one experimental tag,
+#    binary-file-built-without-LFS-support: the runtimes linked in statically (libubsan,
+#    libstdc++) call open, fstat and mmap without large-file support; the programs' own
+#    code calls none of them.
+# Installs what it needs where it is missing (with tools/deps).
 # Usage: bash tests/package.sh   (after cmake --build --preset release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 fail() { echo "tests/package.sh: $*" >&2; exit 1; }
 build=build/release
 [ -e $build/splitpath/splitpath ] || fail "no release build; make it with: cmake --preset release && cmake --build --preset release"
-bash tools/deps lintian
-cpack --preset release > $build/cpack.log || { cat $build/cpack.log; fail "cpack failed"; }
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $build/CMakeCache.txt)
-deb=$build/graphtools_${version}_i386.deb tgz=$build/graphtools-${version}-i386.tar.gz
+bash tools/deps lintian python3-debian
+cpack --preset release > $build/cpack.log 2>&1 || { cat $build/cpack.log; fail "cpack failed"; }
+version=$(dpkg-parsechangelog -l cmake/changelog -S Version)
+epoch=${SOURCE_DATE_EPOCH:-$(dpkg-parsechangelog -l cmake/changelog -S Timestamp)}
+deb=$build/graphtools_${version}_i386.deb ddeb=$build/graphtools-dbgsym_${version}_i386.ddeb
+tgz=$build/graphtools-${version}-i386.tar.gz
+emulator=$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' $build/CMakeCache.txt)
+x=$(mktemp -d)
+trap 'rm -rf "$x"' EXIT
 
+# The members as "mode owner size time name", the time in UTC.
+members() { TZ=UTC tar -tv --full-time --numeric-owner | awk '{ sub("^[^/]*/?", "", $6); print $1, $2, $3, $4 "T" $5, $6 }'; }
+dpkg-deb --fsys-tarfile "$deb" | members > "$x/deb.list"
+gzip -dc "$tgz" | members > "$x/tgz.list"
+cmp -s "$x/deb.list" "$x/tgz.list" || fail "$tgz lists other files, modes, owners or times than $deb: $(diff "$x/deb.list" "$x/tgz.list")"
 files="usr/bin/factdigits usr/bin/splitpath usr/bin/treedist usr/share/doc/graphtools/changelog.gz
 usr/share/doc/graphtools/copyright usr/share/man/man1/factdigits.1.gz usr/share/man/man1/splitpath.1.gz
 usr/share/man/man1/treedist.1.gz"
-want=$(echo $files | tr ' ' '\n')
-got=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub("^[.]/", "", $6); print $6 }' | sort)
-[ "$got" = "$want" ] || fail "$deb holds other files than the programs, pages, copyright and changelog: $got"
-got=$(tar -tzvf "$tgz" | awk '$1 !~ /^d/ { sub("^[^/]*/", "", $6); print $6 }' | sort)
-[ "$got" = "$want" ] || fail "$tgz holds other files than the Debian package: $got"
+[ "$(awk '$1 !~ /^d/ { print $5 }' "$x/deb.list" | sort)" = "$(echo $files | tr ' ' '\n')" ] ||
+  fail "$deb holds other files than the programs, pages, copyright and changelog: $(cat "$x/deb.list")"
+time=$(date -u -d "@$epoch" +%Y-%m-%dT%H:%M:%S)
+awk -v t="$time" '!(($1 ~ /^d/ || $5 ~ /^usr.bin/ ? $1 ~ /^.rwxr-xr-x$/ : $1 == "-rw-r--r--") && $2 == "0/0" && $4 == t)' \
+  "$x/deb.list" | grep . && fail "the members above have another mode, owner or time than 0755/0644, 0/0, $time"
+mkdir "$x/deb" "$x/tgz" "$x/ddeb"
+dpkg-deb -x "$deb" "$x/deb"
+tar -xzf "$tgz" -C "$x/tgz" --strip-components=1
+diff -r "$x/deb" "$x/tgz" || fail "$tgz holds other bytes than $deb"
 
-field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package) $(field Version) $(field Architecture)" = "graphtools $version i386" ] ||
-  fail "control fields: $(field Package) $(field Version) $(field Architecture)"
+field() { dpkg-deb -f "$1" "$2"; }
+[ "$(field "$deb" Package) $(field "$deb" Version) $(field "$deb" Architecture)" = "graphtools $version i386" ] ||
+  fail "control fields: $(field "$deb" Package) $(field "$deb" Version) $(field "$deb" Architecture)"
 # grep reads to the end rather than -q: with pipefail, a writer cut off by -q's early
 # exit (SIGPIPE) would fail the check.
 for p in splitpath treedist factdigits; do
-  field Description | grep "^ *- $p: " > /dev/null || fail "the description does not say what $p does"
+  field "$deb" Description | grep "^ *- $p: " > /dev/null || fail "the description does not say what $p does"
+  [ "$($emulator "$x/deb/usr/bin/$p" --version | cut -d' ' -f1-2)" = "$p $version" ] || fail "$p --version is not $version"
 done
-[[ $(field Depends) =~ ^libc6\ \(\>=\ ([0-9.]+)\)$ ]] || fail "Depends is '$(field Depends)', not libc6 (>= VERSION)"
-libc=${BASH_REMATCH[1]}
-unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"' EXIT
-dpkg-deb -x "$deb" "$unpacked"
-newest=$(objdump -T "$unpacked"/usr/bin/* | grep -o 'GLIBC_[0-9.]*' | sed 's/GLIBC_//' | sort -V | tail -1)
-dpkg --compare-versions "$libc" ge "$newest" || fail "Depends asks for libc6 $libc, the programs use symbols of $newest"
+gzip -dc "$x/deb/usr/share/doc/graphtools/changelog.gz" | cmp -s - cmake/changelog || fail "changelog.gz is not cmake/changelog"
+cmp -s "$x/deb/usr/share/doc/graphtools/copyright" cmake/copyright || fail "the copyright is not cmake/copyright"
+/usr/bin/python3 -c 'import sys, debian.copyright as c
+try: c.Copyright(open(sys.argv[1]), strict=True)
+except Exception as e: sys.exit("tests/package.sh: cmake/copyright is not in the machine-readable format: " + str(e))' cmake/copyright
+# Each imported name@GLIBC_VERSION's line in the symbols file gives the C library's
+# first version that has it; a name it lacks fails the check.
+symbols=/var/lib/dpkg/info/libc6:i386.symbols
+objdump -T "$x"/deb/usr/bin/* | awk '/\*UND\*/ && $(NF-1) ~ /GLIBC_/ { gsub(/[()]/, "", $(NF-1)); print $NF "@" $(NF-1) }' |
+  sort -u > "$x/imported"
+libc=$(awk 'NR == FNR { need[$1] = 1; next } $1 in need { print $2; found[$1] = 1 }
+            END { for (s in need) if (!(s in found)) print "none: " s }' "$x/imported" "$symbols" | sort -V | tail -1)
+[ "$(field "$deb" Depends)" = "libc6 (>= $libc)" ] || fail "Depends is '$(field "$deb" Depends)', the symbols say libc6 (>= $libc)"
 
-# lintian ends with status 1 on an error tag, 2 when it fails itself; down to its
-# informational tags, among them the hardening ones, it must find nothing.
-lintian --display-info "$deb" > $build/lintian.log 2>&1 || { cat $build/lintian.log; fail "lintian reports errors or failed"; }
-! grep -E '^[A-Z]: ' $build/lintian.log || fail "lintian reports the tags above"
-echo "tests/package.sh: $deb and $tgz: files, fields and lintian checked"
+dpkg-deb -x "$ddeb" "$x/ddeb"
+[ "$(field "$ddeb" Package) $(field "$ddeb" Depends)" = "graphtools-dbgsym graphtools (= $version)" ] ||
+  fail "$ddeb: $(field "$ddeb" Package) $(field "$ddeb" Depends)"
+build_id() { LC_ALL=C readelf -n "$1" 2> /dev/null | sed -n 's/^ *Build ID: //p'; }
+ids=()
+for p in splitpath treedist factdigits; do
+  i=$(build_id "$x/deb/usr/bin/$p") && ids+=("$i")
+  debug=$x/ddeb/usr/lib/debug/.build-id/${i:0:2}/${i:2}.debug
+  [ -f "$debug" ] && [ "$(build_id "$debug")" = "$i" ] || fail "$ddeb holds no debug file with $p's build ID $i"
+  readelf --debug-dump=info "$debug" 2> /dev/null | grep "DW_AT_name *: .*: $p/$p.cpp$" > /dev/null || fail "$debug lacks $p.cpp's debug information"
+  readelf -p .gnu_debuglink "$x/deb/usr/bin/$p" | grep "] *${i:2}.debug$" > /dev/null || fail "$p's debuglink does not name $debug"
+  objcopy --decompress-debug-sections "$debug"
+done
+[ "$(field "$ddeb" Build-Ids)" = "$(printf '%s\n' "${ids[@]}" | sort | xargs)" ] || fail "Build-Ids: $(field "$ddeb" Build-Ids)"
+src=$(pwd -P)
+! grep -rlF -e "$src/build" -e "$src/splitpath" -e "$src/treedist" -e "$src/factdigits" "$x" || fail "these files name $src"
+
+# lintian ends with status 1 on an error tag, 2 when it fails itself.
+lintian --display-info --pedantic --display-experimental "$deb" "$ddeb" > $build/lintian.log 2>&1 ||
+  { cat $build/lintian.log; fail "lintian reports errors or failed"; }
+! grep -E '^[A-Z]: ' $build/lintian.log | grep -v '^X: graphtools: binary-file-built-without-LFS-support ' ||
+  fail "lintian reports the tags above"
+echo "tests/package.sh: $deb, $ddeb and $tgz: files, modes, times, fields, debug symbols and lintian checked"
