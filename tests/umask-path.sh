@@ -7,6 +7,8 @@
 # the programs, the .deb, the .ddeb and the .tar.gz with those of build/release (built
 # and packaged again first, under the caller's umask). The first that differs is
 # named, diffoscope shows where, and the copy is kept (the last line says where).
+# Then it adds a changelog entry there, and cmake --build and cpack must give the
+# programs and packages of its version, with its changelog and time.
 # Usage: bash tests/umask-path.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,5 +28,23 @@ for f in splitpath/splitpath treedist/treedist factdigits/factdigits graphtools_
   cmp -s "build/release/$f" "$there/build/release/$f" ||
     { diffoscope "build/release/$f" "$there/build/release/$f" | head -100 || true; fail "$f differs"; }
 done
+
+# A new changelog entry there reaches the programs and packages through cmake --build
+# and cpack alone: its version, its changelog and its time.
+IFS=. read -r major minor patch <<< "$version"
+next=$major.$minor.$((patch + 1)) epoch=$(($(dpkg-parsechangelog -l cmake/changelog -S Timestamp) + 86400))
+{ printf 'graphtools (%s) unstable; urgency=medium\n\n  * A test entry.\n\n -- %s  %s\n\n' "$next" \
+    "$(dpkg-parsechangelog -l cmake/changelog -S Maintainer)" "$(LC_ALL=C date -u -R -d "@$epoch")"
+  cat cmake/changelog; } > "$there/cmake/changelog"
+(umask 077 && cd "$there" && cmake --build --preset release && cpack --preset release) > "$work/log" 2>&1 ||
+  { tail -40 "$work/log"; fail "building or packaging after a new changelog entry failed"; }
+deb=$there/build/release/graphtools_${next}_i386.deb
+emulator=$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' build/release/CMakeCache.txt)
+[ "$(dpkg-deb -f "$deb" Version) $($emulator "$there/build/release/splitpath/splitpath" --version | cut -d' ' -f2)" = \
+  "$next $next" ] || fail "the package or splitpath --version is not of version $next"
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/graphtools/changelog.gz | gzip -d |
+  cmp -s - "$there/cmake/changelog" || fail "the package's changelog is not the new one"
+[ "$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | awk '{ print $4 "T" $5 }' | sort -u)" = \
+  "$(date -u -d "@$epoch" +%Y-%m-%dT%H:%M:%S)" ] || fail "the package's times are not the new entry's"
 rm -rf "$work"
-echo "tests/umask-path.sh: the programs and packages are the same, byte for byte"
+echo "tests/umask-path.sh: the programs and packages are the same, byte for byte; a new changelog entry reached them"
