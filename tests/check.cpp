@@ -82,11 +82,11 @@ Run run(const string& prog, const string& in, rlim_t kib = 0, const string& atta
                                          signal(SIGPIPE, attach == "gone" ? SIG_DFL : SIG_IGN) == SIG_ERR)) _exit(126);
     if (attach == "stall" && (pipe(p) || write(p[1], in.data(), len) != ssize_t(len) ||
                               fcntl(p[0], F_SETFL, O_NONBLOCK) || dup2(p[0], 0) < 0)) _exit(126);
-    // qemu's -E splits its value at commas, which the library's path may hold: the
-    // emulator gets a link to it in the run's own directory instead.
-    string lib = getenv("FAILCLOSE") ? getenv("FAILCLOSE") : "", preload = "LD_PRELOAD=" + lib;
-    if (attach == "close" && emulator && symlink(lib.c_str(), (d + "/failclose.so").c_str()) == 0)
-      preload = "LD_PRELOAD=" + d + "/failclose.so";
+    // The library goes by a link in the run's own directory: the loader splits
+    // LD_PRELOAD at blanks, and qemu's -E at commas, which the library's path may hold.
+    string preload = "LD_PRELOAD=" + d + "/failclose.so";
+    if (attach == "close" && symlink(getenv("FAILCLOSE") ? getenv("FAILCLOSE") : "", (d + "/failclose.so").c_str()))
+      _exit(126);
     if (attach == "close" && !emulator) putenv(preload.data()), setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);
     vector<string> words{prog};
     istringstream ws(args);

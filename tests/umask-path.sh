@@ -3,7 +3,8 @@
 # Checks that the README's build, test and package commands work in a source directory
 # whose path holds blanks and a non-ASCII letter, under umask 077, and give the same
 # bytes there: on a copy of the tree (without build/ and .git) it builds the release
-# preset, runs the examples and the release tests, makes the packages, and compares
+# preset, runs the examples and the release tests, makes the packages, runs the host
+# workflow (the tests' native path where the release programs are emulated), and compares
 # the programs, the .deb, the .ddeb and the .tar.gz with those of build/release (built
 # and packaged again first, under the caller's umask). The first that differs is
 # named, diffoscope shows where, and the copy is kept (the last line says where).
@@ -21,7 +22,8 @@ mkdir -p "$there"
 tar --exclude=./build --exclude=./.git -cf - . | tar -C "$there" -xf -
 echo "tests/umask-path.sh: building, testing and packaging in '$there' under umask 077"
 (umask 077 && cd "$there" && cmake --preset release && cmake --build --preset release && bash examples/run.sh &&
-  ctest --preset release && cpack --preset release) > "$work/log" 2>&1 || { tail -40 "$work/log"; fail "a step failed"; }
+  ctest --preset release && cpack --preset release && cmake --workflow --preset host) > "$work/log" 2>&1 ||
+  { tail -40 "$work/log"; fail "a step failed"; }
 version=$(dpkg-parsechangelog -l cmake/changelog -S Version)
 for f in splitpath/splitpath treedist/treedist factdigits/factdigits graphtools_${version}_i386.deb \
          graphtools-dbgsym_${version}_i386.ddeb graphtools-${version}-i386.tar.gz; do
