@@ -64,6 +64,12 @@ function(add_program name)
   if(line)
     string(REGEX MATCH "[0-9]+" default "${line}")
     string(TOUPPER ${name}_CAPACITY_BITS var)
+    # A cached capacity still at the default last read follows the source when its default
+    # changes; any other value (given with -D) stays.
+    if(DEFINED CACHE{${var}_DEFAULT} AND "${${var}}" STREQUAL "${${var}_DEFAULT}")
+      unset(${var} CACHE)
+    endif()
+    set(${var}_DEFAULT ${default} CACHE INTERNAL "the default capacity last read from ${name}.cpp")
     set(${var} ${default} CACHE STRING "${name}: 2^BITS vertex slots, BITS from 4 to 24 (default ${default})")
     # Plain decimal only: the compiler would read 010 as octal 8. Below 16 slots the
     # test cases' graphs do not fit.

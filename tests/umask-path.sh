@@ -8,8 +8,9 @@
 # the programs, the .deb, the .ddeb and the .tar.gz with those of build/release (built
 # and packaged again first, under the caller's umask). The first that differs is
 # named, diffoscope shows where, and the copy is kept (the last line says where).
-# Then it adds a changelog entry there, and cmake --build and cpack must give the
-# programs and packages of its version, with its changelog and time.
+# Then it adds a changelog entry there and lowers splitpath's default capacity by a bit,
+# and cmake --build and cpack must give the programs and packages of the new version,
+# with its changelog and time, and splitpath of the new capacity.
 # Usage: bash tests/umask-path.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,8 +32,10 @@ for f in splitpath/splitpath treedist/treedist factdigits/factdigits graphtools_
     { diffoscope "build/release/$f" "$there/build/release/$f" | head -100 || true; fail "$f differs"; }
 done
 
-# A new changelog entry there reaches the programs and packages through cmake --build
-# and cpack alone: its version, its changelog and its time.
+# A new changelog entry and a new default capacity there reach the programs and packages
+# through cmake --build and cpack alone.
+bits=$(sed -n 's/^#define CAPACITY_BITS \([0-9]*\) .*/\1/p' splitpath/splitpath.cpp)
+sed -i "s/^#define CAPACITY_BITS $bits /#define CAPACITY_BITS $((bits - 1)) /" "$there/splitpath/splitpath.cpp"
 IFS=. read -r major minor patch <<< "$version"
 next=$major.$minor.$((patch + 1)) epoch=$(($(dpkg-parsechangelog -l cmake/changelog -S Timestamp) + 86400))
 { printf 'graphtools (%s) unstable; urgency=medium\n\n  * A test entry.\n\n -- %s  %s\n\n' "$next" \
@@ -42,11 +45,12 @@ next=$major.$minor.$((patch + 1)) epoch=$(($(dpkg-parsechangelog -l cmake/change
   { tail -40 "$work/log"; fail "building or packaging after a new changelog entry failed"; }
 deb=$there/build/release/graphtools_${next}_i386.deb
 emulator=$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' build/release/CMakeCache.txt)
-[ "$(dpkg-deb -f "$deb" Version) $($emulator "$there/build/release/splitpath/splitpath" --version | cut -d' ' -f2)" = \
-  "$next $next" ] || fail "the package or splitpath --version is not of version $next"
+[ "$(dpkg-deb -f "$deb" Version); $($emulator "$there/build/release/splitpath/splitpath" --version)" = \
+  "$next; splitpath $next (vertex count up to $((2 ** (bits - 1) - 1)))" ] ||
+  fail "the package or splitpath --version is not of version $next, or splitpath not of $((bits - 1)) bits"
 dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/graphtools/changelog.gz | gzip -d |
   cmp -s - "$there/cmake/changelog" || fail "the package's changelog is not the new one"
 [ "$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | awk '{ print $4 "T" $5 }' | sort -u)" = \
   "$(date -u -d "@$epoch" +%Y-%m-%dT%H:%M:%S)" ] || fail "the package's times are not the new entry's"
 rm -rf "$work"
-echo "tests/umask-path.sh: the programs and packages are the same, byte for byte; a new changelog entry reached them"
+echo "tests/umask-path.sh: the programs and packages are the same, byte for byte; a new changelog entry and capacity reached them"
