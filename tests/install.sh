@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian package on this machine as a user would, with the README's
-# commands (as root, after the release build), runs each installed program on its
-# example (under the emulator that configuring chose, where the kernel cannot start
-# 32-bit programs), reads a page, removes the package with apt-get and checks that none of its
-# files is left. It changes the machine (the i386 architecture, libc6:i386): run it in
-# a fresh root or a container.
+# Installs the Debian package and its debug-symbols package on this machine as a user
+# would, with the README's commands (as root, after the release build), runs each
+# installed program on its example (under the emulator that configuring chose, where
+# the kernel cannot start 32-bit programs), reads a page, asks gdb for the source line
+# of its main, removes the package with apt-get and checks that none of either package's
+# files is left. It changes the machine (the i386 architecture, libc6:i386, gdb): run it
+# in a fresh root or a container.
 # Usage: bash tests/install.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,10 +16,12 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.
   fail "no release build; make it with: cmake --preset release && cmake --build --preset release"
 # The README's package commands, each on its own line there.
 commands=("cpack --preset release" "dpkg --add-architecture i386" "apt-get update"
-          "apt-get install -y ./build/release/graphtools_${version}_i386.deb")
+          "apt-get install -y ./build/release/graphtools_${version}_i386.deb"
+          "apt-get install -y ./build/release/graphtools-dbgsym_${version}_i386.ddeb")
 emulator=$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' build/release/CMakeCache.txt)
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
+bash tools/deps gdb > "$log" 2>&1 || { cat "$log"; fail "installing gdb failed"; }
 for c in "${commands[@]}"; do
   grep -qxF -- "$c" README.md || fail "the README does not give the command: $c"
   echo "+ $c"
@@ -33,11 +36,14 @@ for p in splitpath treedist factdigits; do
   echo "$p: $($emulator /usr/bin/$p --version)"
   page=/usr/share/man/man1/$p.1.gz
   mandoc -T ascii $page | sed 's/.\x08//g' | grep "^NAME" > /dev/null || fail "$page does not read as a manual page"
+  # Only the debug-symbols package gives gdb the line; without it, "main" is not defined.
+  gdb -batch -ex 'info line main' /usr/bin/$p 2>&1 | grep "^Line [0-9]* of \"$p/$p.cpp\"" > /dev/null ||
+    fail "gdb finds no source line for $p's main"
 done
-files=$(dpkg -L graphtools | while read -r f; do [ -d "$f" ] || echo "$f"; done)
+files=$(dpkg -L graphtools graphtools-dbgsym | while read -r f; do [ -d "$f" ] || echo "$f"; done)
 echo "installed: $(echo $files)"
 apt-get remove -y graphtools > "$log" 2>&1 || { cat "$log"; fail "apt-get remove failed"; }
-for f in $files /usr/share/doc/graphtools; do
-  [ ! -e "$f" ] || fail "$f is left after apt-get remove"
+for f in $files /usr/share/doc/graphtools /usr/share/doc/graphtools-dbgsym; do
+  [ ! -e "$f" ] && [ ! -L "$f" ] || fail "$f is left after apt-get remove"
 done
-echo "tests/install.sh: installed, ran, read and removed graphtools $version; none of its files is left"
+echo "tests/install.sh: installed, ran, read, debugged and removed graphtools $version; none of its files is left"
