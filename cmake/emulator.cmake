@@ -1,40 +1,75 @@
 # SPDX-License-Identifier: MIT
+# Every configure builds a probe with the programs' flags and libraries and runs it,
+# as the programs will run: a program with a virtual call in an exception handler and a
+# dynamic_cast, which needs of the runtimes what a program may (the UB checks of a
+# virtual call need libstdc++'s type information: see program.cmake).
 # The release programs are 32-bit x86. A 64-bit kernel built or booted without
 # 32-bit support refuses to start them ("Exec format error"); there they run under
-# user-mode emulation (qemu-i386). This decides, at every configure, whether the
-# programs built here start natively, and otherwise sets CMAKE_CROSSCOMPILING_EMULATOR,
-# which the tests pass on to the runner (EMULATOR); the runner, a host program, starts
-# the programs under it, and the tests allow the emulator's time. A program that starts
-# only because binfmt_misc hands it to an emulator counts as emulated too: it is then
-# started under qemu-i386 directly. -DEMULATE=ON forces the emulated path; an emulator
-# given with -DCMAKE_CROSSCOMPILING_EMULATOR=... is kept as it is.
+# user-mode emulation (qemu-i386). This decides whether the programs built here start
+# natively, and otherwise sets CMAKE_CROSSCOMPILING_EMULATOR, which the tests pass on
+# to the runner (EMULATOR); the runner, a host program, starts the programs under it,
+# and the tests allow the emulator's time. A program that starts only because
+# binfmt_misc hands it to an emulator counts as emulated too: it is then started under
+# qemu-i386 directly. -DEMULATE=ON forces the emulated path.
+# An emulator given with -DCMAKE_CROSSCOMPILING_EMULATOR=... is kept as it is: a
+# program's name on the PATH or its path, then any arguments, as a CMake list
+# ("qemu-i386;-cpu;pentium3"). It must take qemu-user's option -E NAME=VALUE, which sets
+# a variable in the emulated program's environment only: the runner preloads a library
+# into a program that way. Configure refuses an emulator that cannot run the probe, or
+# not with -E.
 option(EMULATE "Run the 32-bit programs under qemu-i386 even where the kernel runs them" OFF)
 set(doc "Runs a built program on this machine (found at configure time unless given)")
 set(CMAKE_CROSSCOMPILING_EMULATOR "" CACHE STRING "${doc}")
-# EMULATOR_FOUND remembers what the last configure chose, so that a later one may choose
-# again; any other value is the user's.
-if(NOT CMAKE_CROSSCOMPILING_EMULATOR STREQUAL "" AND NOT CMAKE_CROSSCOMPILING_EMULATOR STREQUAL "${EMULATOR_FOUND}")
-  message(NOTICE "Note: the programs will run under ${CMAKE_CROSSCOMPILING_EMULATOR}, as given.")
-  return()
-endif()
 # Sets the emulator this configure found (none: VALUE empty).
 function(found value)
   set(CMAKE_CROSSCOMPILING_EMULATOR "${value}" CACHE STRING "${doc}" FORCE)
   set(EMULATOR_FOUND "${value}" CACHE INTERNAL "the emulator that configuring chose")
 endfunction()
-found("")
-if(NOT TARGET_32BIT)
-  return()  # a 64-bit build runs natively on any x86-64 machine
-endif()
+# Runs the probe under the emulator EMULATOR (empty: natively), then through it with
+# -E; stops configuring, naming the emulator, where either fails. The probe, given the
+# name of an environment variable, also requires that variable to be set.
+function(run_probe emulator)
+  execute_process(COMMAND ${emulator} ${probe} RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE said)
+  set(what "run a program built with the programs' flags")
+  if(status EQUAL 0 AND emulator)
+    set(what "take -E NAME=VALUE, qemu-user's option, which the tests use to set a variable in a program's environment")
+    execute_process(COMMAND ${emulator} -E GRAPHTOOLS_PROBE=1 ${probe} GRAPHTOOLS_PROBE RESULT_VARIABLE status
+                    OUTPUT_QUIET ERROR_VARIABLE said)
+  endif()
+  string(STRIP "${said}" said)
+  if(said)
+    set(said ": ${said}")
+  endif()
+  if(NOT status EQUAL 0 AND NOT emulator)
+    message(FATAL_ERROR "A program built with the programs' flags does not run here (${status})${said}")
+  elseif(NOT status EQUAL 0)
+    message(FATAL_ERROR "The emulator '${emulator}' does not ${what} (${status})${said}")
+  endif()
+endfunction()
 
 # A program built with the flags of the real ones; the file-name mapping is left out, as
 # it names the source directory, which may hold blanks, and changes nothing here.
 set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/probe)
-file(WRITE ${probe}/probe.cpp "int main() { return 0; }\n")
+file(WRITE ${probe}/probe.cpp [[
+#include <cstdlib>
+#include <stdexcept>
+struct Base { virtual ~Base() {} virtual int f() const { return 1; } };
+struct Derived : Base { int f() const override { return 0; } };
+int main(int argc, char** argv) {
+  Derived d;
+  Base* b = argc > 0 ? static_cast<Base*>(&d) : nullptr;
+  try {
+    throw std::runtime_error("probe");
+  } catch (const std::exception& e) {
+    Derived* p = dynamic_cast<Derived*>(b);
+    return (p ? p->f() : 2) + (e.what()[0] != 'p') + (argc > 1 && !getenv(argv[1]));
+  }
+}
+]])
 set(flags ${program_compile})
 list(FILTER flags EXCLUDE REGEX "^-ffile-prefix-map=")
 try_compile(built ${probe}/build ${probe}/probe.cpp COMPILE_DEFINITIONS ${flags}
-            LINK_OPTIONS ${program_link} COPY_FILE ${probe}/probe OUTPUT_VARIABLE log)
+            LINK_OPTIONS ${program_link} LINK_LIBRARIES ${program_libs} COPY_FILE ${probe}/probe OUTPUT_VARIABLE log)
 if(NOT built)
   # The compiler's and linker's own complaints, indented so that they print as they are.
   string(REGEX MATCHALL "[^\n]*(error:|cannot find|undefined reference)[^\n]*" said "${log}")
@@ -43,8 +78,25 @@ if(NOT built)
   endif()
   list(REMOVE_DUPLICATES said)
   list(JOIN said "\n  " said)
-  message(FATAL_ERROR "Cannot build a 32-bit x86 program with the programs' flags. The compiler said:\n"
-          "  ${said}\n(On Debian, the 32-bit libraries come with g++-multilib, which bash tools/deps installs.)")
+  set(hint "")
+  if(TARGET_32BIT AND log MATCHES "cannot find|No such file")
+    set(hint "\n(On Debian, the 32-bit libraries come with g++-multilib, which bash tools/deps installs.)")
+  endif()
+  message(FATAL_ERROR "Cannot build a program with the programs' flags. The compiler said:\n  ${said}${hint}")
+endif()
+
+set(probe ${probe}/probe)
+# EMULATOR_FOUND remembers what the last configure chose, so that a later one may choose
+# again; any other value is the user's.
+if(NOT CMAKE_CROSSCOMPILING_EMULATOR STREQUAL "" AND NOT CMAKE_CROSSCOMPILING_EMULATOR STREQUAL "${EMULATOR_FOUND}")
+  run_probe("${CMAKE_CROSSCOMPILING_EMULATOR}")
+  message(NOTICE "Note: the programs will run under ${CMAKE_CROSSCOMPILING_EMULATOR}, as given.")
+  return()
+endif()
+found("")
+if(NOT TARGET_32BIT)
+  run_probe("")  # a 64-bit build runs natively on any x86-64 machine
+  return()
 endif()
 
 set(why "")
@@ -71,7 +123,7 @@ else()
     endif()
   endforeach()
   if(NOT why)
-    execute_process(COMMAND ${probe}/probe RESULT_VARIABLE native OUTPUT_QUIET ERROR_QUIET)
+    execute_process(COMMAND ${probe} RESULT_VARIABLE native OUTPUT_QUIET ERROR_QUIET)
     if(native EQUAL 0)
       return()
     endif()
@@ -83,7 +135,7 @@ find_program(QEMU_I386 NAMES qemu-i386 qemu-i386-static)
 if(NOT QEMU_I386)
   set(fail "and no qemu-i386 was found")
 else()
-  execute_process(COMMAND ${QEMU_I386} ${probe}/probe RESULT_VARIABLE emulated OUTPUT_QUIET ERROR_QUIET)
+  execute_process(COMMAND ${QEMU_I386} ${probe} RESULT_VARIABLE emulated OUTPUT_QUIET ERROR_QUIET)
   if(NOT emulated EQUAL 0)
     set(fail "and ${QEMU_I386} cannot run them either (${emulated})")
   endif()
@@ -93,6 +145,7 @@ if(fail)
           "Install qemu-user (bash tools/deps does it where it is needed), or build native "
           "64-bit programs with the host preset.")
 endif()
+run_probe(${QEMU_I386})
 found(${QEMU_I386})
 message(NOTICE "Note: the 32-bit x86 programs will run under ${QEMU_I386}: ${why}. "
         "Configure again if that changes.")

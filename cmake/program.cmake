@@ -41,10 +41,25 @@ elseif(CHECKS STREQUAL "strict")
 elseif(NOT CHECKS STREQUAL "none")
   message(FATAL_ERROR "CHECKS is recover, strict or none, not '${CHECKS}'")
 endif()
+# program_libs: what the programs link besides their own code, after it on the line.
+set(program_libs "")
 if(NOT CHECKS STREQUAL "strict")
   list(APPEND program_link -static-libstdc++ -static-libgcc)
   if(CHECKS STREQUAL "recover" AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     list(APPEND program_link -static-libubsan)
+    # GCC's driver puts libubsan after libstdc++, yet the checks of a virtual call need
+    # libstdc++'s __dynamic_cast and type information: the two archives come before the
+    # driver's own copies, as a group that the linker scans until it needs no more.
+    set(arch "")
+    if(TARGET_32BIT)
+      set(arch -m32)
+    endif()
+    foreach(archive libstdc++.a libubsan.a)
+      execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${arch} -print-file-name=${archive}
+                      OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+      list(APPEND program_libs ${path})
+    endforeach()
+    set(program_libs -Wl,--start-group ${program_libs} -Wl,--end-group)
   endif()
 endif()
 include(CheckPIESupported)
@@ -58,6 +73,7 @@ function(add_program name)
   set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
   target_compile_options(${name} PRIVATE ${program_compile})
   target_link_options(${name} PRIVATE ${program_link})
+  target_link_libraries(${name} PRIVATE ${program_libs})
   target_compile_definitions(${name} PRIVATE VERSION="${PROJECT_VERSION}")
   file(STRINGS ${name}.cpp line REGEX "^#define CAPACITY_BITS [0-9]+")
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${name}.cpp)  # read just above
