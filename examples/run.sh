@@ -14,12 +14,13 @@ hint="cmake --preset release && cmake --build --preset release"
 for f in CMakeCache.txt splitpath/splitpath treedist/treedist factdigits/factdigits; do
   [ -e "$build/$f" ] || { echo "examples/run.sh: $build has no $f; build it with: $hint" >&2; exit 1; }
 done
-emulator=$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' "$build/CMakeCache.txt")
+# The emulator is a CMake list: a program, then its arguments.
+IFS=';' read -r -a emulator <<< "$(sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' "$build/CMakeCache.txt")"
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 for p in splitpath treedist factdigits; do
   status=0
-  $emulator "$build/$p/$p" < "examples/$p.txt" > "$out" || status=$?
+  "${emulator[@]}" "$build/$p/$p" < "examples/$p.txt" > "$out" || status=$?
   # 126: the program did not start, as where the kernel's 32-bit support has changed
   # since configuring chose whether to emulate.
   [ $status -ne 126 ] || echo "$p: cannot start $build/$p/$p here; configure again: ${hint%% &&*}" >&2

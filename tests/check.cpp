@@ -37,7 +37,7 @@ int passed = 0, failed = 0;
 int part = 0, parts = 1;  // this test runs the random runs t with t % parts == part
 long long N = 0;          // the graph program's vertex slots
 mt19937 rng(20261208);
-const char* emulator = nullptr;  // runs the programs where the kernel cannot (EMULATOR)
+vector<string> emulator;  // runs the programs where the kernel cannot: EMULATOR, a CMake list
 
 // The whole file; a file that cannot be read ends the runner with status 2.
 string slurp(const string& path) {
@@ -87,15 +87,16 @@ Run run(const string& prog, const string& in, rlim_t kib = 0, const string& atta
     string preload = "LD_PRELOAD=" + d + "/failclose.so";
     if (attach == "close" && symlink(getenv("FAILCLOSE") ? getenv("FAILCLOSE") : "", (d + "/failclose.so").c_str()))
       _exit(126);
-    if (attach == "close" && !emulator) putenv(preload.data()), setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);
-    vector<string> words{prog};
+    if (attach == "close" && emulator.empty()) putenv(preload.data()), setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);
+    vector<string> words = emulator;
+    if (attach == "close" && !emulator.empty()) words.push_back("-E"), words.push_back(preload);
+    words.push_back(prog);
     istringstream ws(args);
     for (string w; getline(ws, w, ' ');) words.push_back(w);
-    vector<char*> argv{emulator ? (char*)emulator : nullptr};
-    if (attach == "close" && emulator) argv.push_back((char*)"-E"), argv.push_back(preload.data());
+    vector<char*> argv;
     for (auto& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
-    execv(argv[!emulator], argv.data() + !emulator);
+    execvp(argv[0], argv.data());  // an emulator may be a name on the PATH
     _exit(127);
   }
   int st = 0;
@@ -415,8 +416,8 @@ bool before_main(const Run& r) {
 // program gets 2M edges in 8 MiB more.
 void oom(const string& prog) {
   // qemu reserves the guest's whole address space up front; ASan cannot start at all.
-  if (emulator || run(prog, "0 0\n", 3 << 20).status) {
-    cout << "skipped: " << (emulator ? "the emulator reserves 4 GiB: a smaller limit stops it, a larger one binds nothing\n"
+  if (!emulator.empty() || run(prog, "0 0\n", 3 << 20).status) {
+    cout << "skipped: " << (!emulator.empty() ? "the emulator reserves 4 GiB: a smaller limit stops it, a larger one binds nothing\n"
                                      : "does not run under an address-space limit\n");
     exit(77);
   }
@@ -472,7 +473,8 @@ int main(int argc, char** argv) {
                                       {"cases", [&] { cases(argv[2], argc > 3 ? argv[3] : ""); }},
                                       {"seeds", [&] { cases("", argv[2], argc > 3 ? argv[3] : "case"), exit(0); }},
                                       {"replay", [&] { replay(name, argv[3], argv + at, argc - at); }}};
-  if (const char* e = getenv("EMULATOR"); e && *e) emulator = e;
+  istringstream es(getenv("EMULATOR") ? getenv("EMULATOR") : "");
+  for (string w; getline(es, w, ';');) emulator.push_back(w);
   bool known = name.empty() || name == "splitpath" || name == "treedist" || name == "factdigits";
   if (!modes.count(mode) || !known || (bits && !N)) { cerr << "usage: see the first lines of tests/check.cpp\n"; return 2; }
   modes[mode]();
