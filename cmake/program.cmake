@@ -9,11 +9,15 @@
 #                 error and let the program carry on; strict: AddressSanitizer and UBSan,
 #                 a report ends the program; none: no checks (the benchmark's ratio only).
 # Always: a position-independent executable, -Wall -Wextra, debug information (-g: the
-# packages strip it into a debug-symbols package), only the shared libraries a program
-# uses (--as-needed), and the source directory mapped out of the file names that the
-# debug information holds, so that it does not depend on where the tree lies. That
-# mapping does not reach the file names in the UB checks' reports (GCC 12, clang 14):
-# each source names itself there by its place in the tree with a #line directive.
+# packages strip it into a debug-symbols package), --as-needed (no shared library that
+# a program does not use, but for libm in the clang builds with UB checks: clang names
+# it, with --no-as-needed, for its sanitizer runtime), and the source and build
+# directories mapped out of the file names that the debug information holds, so that
+# it depends on neither where the tree lies nor where it is built, nor with which
+# generator (GCC takes the last mapping that matches: the build directory's, where it
+# lies inside the tree). That mapping does not reach the file names in the UB checks'
+# reports (GCC 12, clang 14): each source names itself there by its place in the tree
+# with a #line directive.
 # Outside the strict build, libstdc++, libgcc and GCC's UB-check runtime are linked in
 # statically (clang links its sanitizer runtimes statically anyway). The recover build,
 # which the packages hold, is also hardened as Debian's packages are with
@@ -22,7 +26,8 @@ option(TARGET_32BIT "Build the programs for 32-bit x86, the target platform (OFF
 set(CHECKS recover CACHE STRING "Run-time checks in the programs: recover, strict or none")
 set_property(CACHE CHECKS PROPERTY STRINGS recover strict none)
 
-set(program_compile -g -Wall -Wextra -Wmissing-declarations -Wdate-time -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=)
+set(program_compile -g -Wall -Wextra -Wmissing-declarations -Wdate-time -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
+    -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
 set(program_link -Wl,--as-needed)
 if(TARGET_32BIT)
   list(APPEND program_compile -m32)
@@ -71,7 +76,9 @@ check_pie_supported()
 function(add_program name)
   add_executable(${name} ${name}.cpp)
   set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
-  target_compile_options(${name} PRIVATE ${program_compile})
+  # The compiler runs in the build directory (Ninja) or the program's own (Makefiles):
+  # either is mapped to ".", so that the generator changes nothing either.
+  target_compile_options(${name} PRIVATE ${program_compile} -ffile-prefix-map=${CMAKE_CURRENT_BINARY_DIR}=.)
   target_link_options(${name} PRIVATE ${program_link})
   target_link_libraries(${name} PRIVATE ${program_libs})
   target_compile_definitions(${name} PRIVATE VERSION="${PROJECT_VERSION}")
