@@ -1,20 +1,15 @@
 # SPDX-License-Identifier: MIT
 # Packages, made from a release build by `cpack --preset release`: a Debian package, its
-# debug-symbols package and a .tar.gz of the Debian package's files. The files are what
-# `cmake --install` puts under /usr: the programs in bin/, their pages compressed in
-# share/man/man1/, and the copyright (cmake/copyright) and changelog in
-# share/doc/graphtools/. cpack installs them in a staging tree and hands it to
-# cmake/packages.sh (through cmake/cpack.cmake), which makes the packages with
-# Debian's own tools; cmake/control holds the package's description.
+# debug-symbols package, with the .buildinfo and .changes that record their build, and
+# a .tar.gz of the Debian package's files. The files are what `cmake --install` puts
+# under /usr: the programs in bin/, their pages compressed in share/man/man1/, and the
+# copyright (cmake/copyright) and changelog in share/doc/graphtools/. cpack installs
+# them in a staging tree and hands it to cmake/packages.sh (through cmake/cpack.cmake),
+# which makes the packages with debhelper; cmake/control holds the package's fields.
 #
 # The release programs are i386 code, so the package's architecture is i386 (a 64-bit
-# build gives amd64) and it depends on that architecture's C library. On an amd64
-# Debian 12 or 13 it installs through multiarch, as root:
-#   dpkg --add-architecture i386
-#   apt-get update
-#   apt-get install ./build/release/graphtools_1.0.0_i386.deb
-# which brings libc6:i386 with it. apt-get remove graphtools removes the package's
-# files; libc6:i386 stays.
+# build gives amd64) and it depends on that architecture's C library; INSTALL.md says
+# how to install it.
 install(FILES cmake/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # Debian ships a changelog compressed, as gzip -n makes it: no name or time inside.
 add_custom_command(OUTPUT changelog.gz
@@ -35,4 +30,5 @@ set(CPACK_GENERATOR External)
 set(CPACK_EXTERNAL_ENABLE_STAGING ON)
 set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/cmake/cpack.cmake)
 set(CPACK_GRAPHTOOLS_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+get_property(CPACK_GRAPHTOOLS_MAPS GLOBAL PROPERTY program_maps)  # the programs' link maps
 include(CPack)

@@ -1,65 +1,85 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Makes the packages from the tree that cpack installed, with Debian's own tools and in
-# the order debhelper takes: the Debian package NAME_VERSION_ARCH.deb, its debug-symbols
-# package NAME-dbgsym_VERSION_ARCH.ddeb and FILE_NAME.tar.gz of the Debian package's
-# files, all in the current directory, where it also leaves its work tree (debian/).
-#  - Each program's debug information goes to the .ddeb as
-#    usr/lib/debug/.build-id/XX/REST.debug, XXREST being the program's build ID, and
-#    the program is stripped and names that file in its .gnu_debuglink (dh_strip).
-#  - Depends is what dpkg-shlibdeps reads off the programs; the control files are
-#    dpkg-gencontrol's, from cmake/control and cmake/changelog, whose newest entry gives
-#    the version (it must be the build's) and, unless SOURCE_DATE_EPOCH is set, the
-#    time of every file in the packages.
-#  - Modes are set here, whatever the umask: directories and programs 0755, other
-#    files 0644. dpkg-deb and tar list the files sorted by name and owned by root.
-# Usage: packages.sh STAGE SOURCE_DIR VERSION ARCH FILE_NAME   (cmake/cpack.cmake runs it)
+# Makes the packages from the tree that cpack installed (STAGE), in the current
+# directory, where it also leaves its work tree (debian/): the Debian package
+# NAME_VERSION_ARCH.deb and its debug-symbols package NAME-dbgsym_VERSION_ARCH.deb,
+# made by debhelper's own commands in debhelper's order; the .buildinfo and .changes
+# that dpkg-buildpackage -b would leave beside them; and FILE_NAME.tar.gz of the
+# Debian package's files, from the same finished tree. What is left here is what
+# debhelper does not do:
+#  - debian/control is cmake/control, debian/changelog is cmake/changelog, whose newest entry gives the version (it must be the build's) and,
+#    unless SOURCE_DATE_EPOCH is set, the time: every staged file gets it, and
+#    dpkg-deb and tar bring later times down to it;
+#  - Static-Built-Using names the source packages, with their versions, of the static
+#    archives and start-up objects that the link took code from, as the programs' link
+#    maps (MAP...) list them;
+#  - the umask is dpkg-buildpackage's, 0022, and the work tree is no set-group-ID
+#    directory, which the directories made in it would inherit (dpkg-deb refuses a
+#    control directory with that bit).
+# Usage: packages.sh STAGE SOURCE_DIR VERSION ARCH FILE_NAME MAP...   (cmake/cpack.cmake
+# runs it)
 set -euo pipefail
+umask 022
 stage=$1 src=$2 built=$3 arch=$4 file_name=$5
-name=graphtools dbgsym=graphtools-dbgsym
+shift 5
+name=graphtools
 fail() { echo "cmake/packages.sh: $*" >&2; exit 1; }
 version=$(dpkg-parsechangelog -l "$src/cmake/changelog" -S Version)
 [ "$version" = "$built" ] || fail "the changelog's newest version is $version, the build's $built: build again first"
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(dpkg-parsechangelog -l "$src/cmake/changelog" -S Timestamp)}
-export DEB_HOST_ARCH=$arch
-# dpkg-shlibdeps finds the i386 C library of multiarch, libc6:i386; without it, it would
-# take the 64-bit system's 32-bit copy (libc6-i386) and name that package.
-dpkg-query -W "libc6:$arch" > /dev/null 2>&1 ||
-  fail "libc6:$arch is not installed, so dpkg-shlibdeps cannot name the C library; bash tools/deps installs it"
+# Build options of the caller's (nostrip, noautodbgsym) would make other packages.
+unset DEB_BUILD_OPTIONS
+# The build's architecture, as dpkg-buildpackage -a sets it for debhelper; dpkg-architecture
+# warns that gcc is not a compiler for it, which the build's flags make it.
+vars=$(dpkg-architecture -a"$arch" -s 2> /dev/null) || fail "dpkg-architecture does not know the architecture $arch"
+eval "$vars"
+for c in dh_install dwz "$DEB_HOST_GNU_TYPE-strip"; do
+  command -v "$c" > /dev/null || fail "$c is missing; bash tools/deps installs what makes the packages"
+done
+# dh_shlibdeps finds the C library of the build's architecture (for i386, libc6:i386 of
+# multiarch; the 64-bit system's copy, libc6-i386, would name another package).
+[ "$(dpkg-query -W -f='${Status}' "libc6:$arch" 2> /dev/null)" = "install ok installed" ] ||
+  fail "libc6:$arch is not installed, so dh_shlibdeps cannot name the C library; bash tools/deps installs it"
+
+# Each file that the link took code from, other than the programs' own objects (named
+# relative to the build directory): the archives whose members it included, and the
+# objects it loaded. Its package's source and version, for Static-Built-Using.
+owner() {
+  local p
+  for p in "$(realpath -sm "$1")" "$(realpath -m "$1")"; do
+    dpkg-query -S "$p" 2> /dev/null | sed -n '1s/: .*//p' | grep . && return
+  done
+  fail "no package owns $1, which the link took code from (its map: $map)"
+}
+static=()
+for map in "$@"; do
+  [ -r "$map" ] || fail "cannot read the link map $map"
+  while read -r f; do
+    package=$(owner "$f")
+    static+=("$(dpkg-query -W -f='${source:Package} (= ${source:Version})' "$package")")
+  done < <(awk '/^Archive member included/ { a = 1; next } /^[A-Z]/ { a = 0 }
+                a && /^\// { sub(/\(.*/, ""); print } /^LOAD \/.*\.o$/ { print $2 }' "$map" | sort -u)
+done
+[ ${#static[@]} -gt 0 ] || fail "the link maps $* name no archive nor object"
 
 rm -rf debian
-mkdir -p debian/$dbgsym/usr/share/doc
-cp "$src/cmake/control" "$src/cmake/changelog" debian/
-cp -a "$stage" debian/$name
-ids=()
-for f in debian/$name/usr/bin/*; do
-  id=$(LC_ALL=C readelf -n "$f" | sed -n 's/^ *Build ID: //p')
-  [ -n "$id" ] || fail "$f has no build ID"
-  debug=debian/$dbgsym/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug
-  mkdir -p "${debug%/*}"
-  objcopy --only-keep-debug --compress-debug-sections "$f" "$debug"
-  strip --remove-section=.comment --remove-section=.note "$f"
-  objcopy --add-gnu-debuglink "$debug" "$f"
-  ids+=("$id")
-done
-ln -s $name debian/$dbgsym/usr/share/doc/$dbgsym
-mkdir debian/$name/DEBIAN debian/$dbgsym/DEBIAN  # also where dpkg-shlibdeps sees a package's root
-chmod -R u=rwX,go=rX debian/$name debian/$dbgsym
-find debian/$dbgsym -name '*.debug' -exec chmod 0644 {} +
-
-tar -C debian --sort=name --owner=0 --group=0 --numeric-owner --mtime="@$SOURCE_DATE_EPOCH" --exclude=DEBIAN \
-  --transform="s,^$name,$file_name," -cf - $name | gzip -9n > "$file_name.tar.gz"
-
-dpkg-shlibdeps -Tdebian/$name.substvars debian/$name/usr/bin/*
-dpkg-gencontrol -p$name -Pdebian/$name -Tdebian/$name.substvars
-dpkg-gencontrol -p$name -Pdebian/$dbgsym -Tdebian/$name.substvars -DPackage=$dbgsym \
-  "-DDepends=$name (= $version)" -DSection=debug -DPriority=optional -DAuto-Built-Package=debug-symbols \
-  "-DDescription=debug symbols for $name" "-DBuild-Ids=$(printf '%s\n' "${ids[@]}" | sort | xargs)"
-for p in $name $dbgsym; do
-  (cd debian/$p && find . -type f ! -path './DEBIAN/*' -printf '%P\n' | LC_ALL=C sort | xargs -d '\n' md5sum) \
-    > debian/$p/DEBIAN/md5sums
-  chmod -R u=rwX,go=rX debian/$p/DEBIAN
-  find debian/$p -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
-done
-dpkg-deb --root-owner-group --build debian/$name ${name}_${version}_$arch.deb
-dpkg-deb --root-owner-group --build debian/$dbgsym ${dbgsym}_${version}_$arch.ddeb
+mkdir debian
+chmod g-s debian
+cp "$src/cmake/control" debian/control
+cp "$src/cmake/changelog" debian/changelog
+printf 'misc:Static-Built-Using=%s\n' "$(printf '%s\n' "${static[@]}" | sort -u | paste -sd, | sed 's/,/, /g')" \
+  > debian/$name.substvars
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+dh_install --sourcedir="$(realpath --relative-to=. "$stage")" usr
+dh_fixperms
+dh_dwz
+dh_strip
+dh_shlibdeps
+dh_installdeb
+dh_gencontrol
+dh_md5sums
+dh_builddeb --destdir=.
+dpkg-genbuildinfo --build=binary -u. -O"${name}_${version}_$arch.buildinfo"
+dpkg-genchanges --build=binary -u. -O"${name}_${version}_$arch.changes"
+tar -C debian --sort=name --owner=0 --group=0 --numeric-owner --mtime="@$SOURCE_DATE_EPOCH" --clamp-mtime \
+  --exclude=DEBIAN --transform="s,^$name,$file_name," -cf - $name | gzip -9n > "$file_name.tar.gz"

@@ -11,7 +11,8 @@
 # Always: a position-independent executable, -Wall -Wextra, debug information (-g: the
 # packages strip it into a debug-symbols package), --as-needed (no shared library that
 # a program does not use, but for libm in the clang builds with UB checks: clang names
-# it, with --no-as-needed, for its sanitizer runtime), and the source and build
+# it, with --no-as-needed, for its sanitizer runtime), a link map beside each program
+# (NAME.map: the packages' Static-Built-Using is read from it), and the source and build
 # directories mapped out of the file names that the debug information holds, so that
 # it depends on neither where the tree lies nor where it is built, nor with which
 # generator (GCC takes the last mapping that matches: the build directory's, where it
@@ -79,8 +80,9 @@ function(add_program name)
   # The compiler runs in the build directory (Ninja) or the program's own (Makefiles):
   # either is mapped to ".", so that the generator changes nothing either.
   target_compile_options(${name} PRIVATE ${program_compile} -ffile-prefix-map=${CMAKE_CURRENT_BINARY_DIR}=.)
-  target_link_options(${name} PRIVATE ${program_link})
+  target_link_options(${name} PRIVATE ${program_link} "SHELL:-Xlinker \"-Map=${CMAKE_CURRENT_BINARY_DIR}/${name}.map\"")
   target_link_libraries(${name} PRIVATE ${program_libs})
+  set_property(GLOBAL APPEND PROPERTY program_maps ${CMAKE_CURRENT_BINARY_DIR}/${name}.map)
   target_compile_definitions(${name} PRIVATE VERSION="${PROJECT_VERSION}")
   file(STRINGS ${name}.cpp line REGEX "^#define CAPACITY_BITS [0-9]+")
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${name}.cpp)  # read just above
