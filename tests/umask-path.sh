@@ -42,6 +42,7 @@ chmod 2775 "$group"
 there="$group/graphtools" out="$work/out of tree"
 mkdir "$there"
 tar --exclude=./build --exclude=./.git -cf - . | tar -C "$there" -xf -
+find "$there" -type d -exec chmod g+s {} +  # as mkdir (git clone) would make them there, which tar undid
 echo "tests/umask-path.sh: building, testing and packaging in '$there' and in '$out' under umask 077"
 quiet 'cd "$there" && cmake --preset release && cmake --build --preset release && bash examples/run.sh &&
        ctest --preset release && cpack --preset release && cmake --workflow --preset host'
