@@ -7,19 +7,16 @@
 # that dpkg-buildpackage -b would leave beside them; and FILE_NAME.tar.gz of the
 # Debian package's files, from the same finished tree. What is left here is what
 # debhelper does not do:
-#  - debian/control is cmake/control, debian/changelog is cmake/changelog, whose newest entry gives the version (it must be the build's) and,
-#    unless SOURCE_DATE_EPOCH is set, the time: every staged file gets it, and
-#    dpkg-deb and tar bring later times down to it;
+#  - debian/control is cmake/control, debian/changelog is cmake/changelog, whose newest
+#    entry gives the version (it must be the build's) and, unless SOURCE_DATE_EPOCH is
+#    set, the time: every staged file gets it, and dpkg-deb and tar bring later times
+#    down to it;
 #  - Static-Built-Using names the source packages, with their versions, of the static
 #    archives and start-up objects that the link took code from, as the programs' link
-#    maps (MAP...) list them;
-#  - the umask is dpkg-buildpackage's, 0022, and the work tree is no set-group-ID
-#    directory, which the directories made in it would inherit (dpkg-deb refuses a
-#    control directory with that bit).
+#    maps (MAP...) list them.
 # Usage: packages.sh STAGE SOURCE_DIR VERSION ARCH FILE_NAME MAP...   (cmake/cpack.cmake
 # runs it)
 set -euo pipefail
-umask 022
 stage=$1 src=$2 built=$3 arch=$4 file_name=$5
 shift 5
 name=graphtools
@@ -64,7 +61,6 @@ done
 
 rm -rf debian
 mkdir debian
-chmod g-s debian
 cp "$src/cmake/control" debian/control
 cp "$src/cmake/changelog" debian/changelog
 printf 'misc:Static-Built-Using=%s\n' "$(printf '%s\n' "${static[@]}" | sort -u | paste -sd, | sed 's/,/, /g')" \

@@ -4,7 +4,7 @@
 # the same bytes, in a source tree whose path holds blanks and a non-ASCII letter and
 # whose parent is a group's shared directory (set-group-ID, mode 2775, group staff),
 # under umask 077, and in a build directory outside that tree. On a copy of the tree
-# (without build/ and .git) it
+# (without build/ and .git, its files' times before the changelog's) it
 #  - builds the release preset, runs the examples and the release tests, makes the
 #    packages and runs the host workflow (the tests' native path where the release
 #    programs are emulated);
@@ -43,6 +43,7 @@ there="$group/graphtools" out="$work/out of tree"
 mkdir "$there"
 tar --exclude=./build --exclude=./.git -cf - . | tar -C "$there" -xf -
 find "$there" -type d -exec chmod g+s {} +  # as mkdir (git clone) would make them there, which tar undid
+find "$there" -exec touch -h -d @1 {} +  # sources older than the changelog, as an old tarball's may be
 echo "tests/umask-path.sh: building, testing and packaging in '$there' and in '$out' under umask 077"
 quiet 'cd "$there" && cmake --preset release && cmake --build --preset release && bash examples/run.sh &&
        ctest --preset release && cpack --preset release && cmake --workflow --preset host'
