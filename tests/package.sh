@@ -24,10 +24,11 @@
 #  - lintian, given the .changes, finds nothing in it, the .buildinfo and the two
 #    packages, not even a pedantic or informational tag (the hardening ones among them),
 #    but the experimental tag binary-file-built-without-LFS-support: the runtimes linked
-#    in statically (libubsan, libstdc++) call open, mmap, getrlimit and setrlimit
-#    without large-file support; the programs' own code calls none of them. Where
-#    lintian does not know the field Static-Built-Using (lintian 2.116, Debian 12), its
-#    unknown-field tag for it is let pass too.
+#    in statically (libubsan, libstdc++) import open, mmap, getrlimit and setrlimit,
+#    calls without large-file support that lintian lists (and fstat and lstat, which it
+#    does not); the programs' own code calls none of them. Where lintian does not know
+#    the field Static-Built-Using (lintian 2.116, Debian 12), its unknown-field tag for
+#    it is let pass too.
 # Installs what it needs where it is missing (with tools/deps).
 # Usage: bash tests/package.sh   (after cmake --build --preset release)
 set -euo pipefail
