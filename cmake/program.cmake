@@ -37,8 +37,8 @@ endif()
 if(CHECKS STREQUAL "recover")
   list(APPEND program_compile -fsanitize=undefined -fsanitize-recover=undefined)
   list(APPEND program_link -fsanitize=undefined)
-  # What dpkg-buildflags gives with hardening=+all: a stack protector, fortified libc
-  # calls, format checks, and relocations made read-only at start-up.
+  # What Debian 12's dpkg-buildflags gives with hardening=+all: a stack protector,
+  # fortified libc calls, format checks, and relocations made read-only at start-up.
   list(APPEND program_compile -fstack-protector-strong -D_FORTIFY_SOURCE=2 -Wformat -Werror=format-security)
   list(APPEND program_link -Wl,-z,relro -Wl,-z,now)
 elseif(CHECKS STREQUAL "strict")
