@@ -30,10 +30,12 @@ set_property(CACHE CHECKS PROPERTY STRINGS recover strict none)
 set(program_compile -g -Wall -Wextra -Wmissing-declarations -Wdate-time -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
     -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
 set(program_link -Wl,--as-needed)
+set(machine "")  # the target's flag: for compiling, linking and finding its runtimes
 if(TARGET_32BIT)
-  list(APPEND program_compile -m32)
-  list(APPEND program_link -m32)
+  set(machine -m32)
 endif()
+list(APPEND program_compile ${machine})
+list(APPEND program_link ${machine})
 if(CHECKS STREQUAL "recover")
   list(APPEND program_compile -fsanitize=undefined -fsanitize-recover=undefined)
   list(APPEND program_link -fsanitize=undefined)
@@ -56,12 +58,8 @@ if(NOT CHECKS STREQUAL "strict")
     # GCC's driver puts libubsan after libstdc++, yet the checks of a virtual call need
     # libstdc++'s __dynamic_cast and type information: the two archives come before the
     # driver's own copies, as a group that the linker scans until it needs no more.
-    set(arch "")
-    if(TARGET_32BIT)
-      set(arch -m32)
-    endif()
     foreach(archive libstdc++.a libubsan.a)
-      execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${arch} -print-file-name=${archive}
+      execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${machine} -print-file-name=${archive}
                       OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
       list(APPEND program_libs ${path})
     endforeach()
