@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: MIT
 # How the programs are built: the settings below belong to each program's own target.
-# A compile line holds CMAKE_CXX_FLAGS (or CXXFLAGS) first, then the build type's flags
-# (Release: -O2 -DNDEBUG), then these, and the later wins where two disagree: -m64 or
-# -O0 given in CMAKE_CXX_FLAGS changes nothing; the options below, the build type and
-# the presets do. The test runner, a host tool, takes none of these settings.
+# A compile line holds the targets' definitions (VERSION, CAPACITY_BITS) first, then
+# CMAKE_CXX_FLAGS (or CXXFLAGS), then the build type's flags (Release: -O2 -DNDEBUG),
+# then these, and the later wins where two disagree: -m64 or -O0 given in
+# CMAKE_CXX_FLAGS changes nothing, a -D given there replaces a definition; the options
+# below, the build type and the presets choose the build. The test runner, a host tool, takes none of these settings.
 #   TARGET_32BIT  ON (default): 32-bit x86, the target platform; OFF: native 64-bit.
 #   CHECKS        recover (default): undefined-behaviour checks that report on standard
 #                 error and let the program carry on; strict: AddressSanitizer and UBSan,
@@ -69,10 +70,12 @@ endif()
 include(CheckPIESupported)
 check_pie_supported()
 
-# add_program(NAME): the program NAME from NAME.cpp, with its manual page NAME.1. A graph
-# program's vertex capacity, 2^CAPACITY_BITS slots, is the cache variable
-# <NAME>_CAPACITY_BITS (SPLITPATH_CAPACITY_BITS, ...), by default the one in its source.
+# add_program(NAME [CAPACITY_BITS DEFAULT]): the program NAME from NAME.cpp, with its
+# manual page NAME.1. A graph program's vertex capacity, 2^CAPACITY_BITS slots, is the
+# cache variable <NAME>_CAPACITY_BITS (SPLITPATH_CAPACITY_BITS, ...), DEFAULT unless
+# given; the program is compiled with CAPACITY_BITS defined to it.
 function(add_program name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" CAPACITY_BITS "")
   add_executable(${name} ${name}.cpp)
   set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
   # The compiler runs in the build directory (Ninja) or the program's own (Makefiles):
@@ -82,17 +85,15 @@ function(add_program name)
   target_link_libraries(${name} PRIVATE ${program_libs})
   set_property(GLOBAL APPEND PROPERTY program_maps ${CMAKE_CURRENT_BINARY_DIR}/${name}.map)
   target_compile_definitions(${name} PRIVATE VERSION="${PROJECT_VERSION}")
-  file(STRINGS ${name}.cpp line REGEX "^#define CAPACITY_BITS [0-9]+")
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${name}.cpp)  # read just above
-  if(line)
-    string(REGEX MATCH "[0-9]+" default "${line}")
+  if(DEFINED arg_CAPACITY_BITS)
+    set(default ${arg_CAPACITY_BITS})
     string(TOUPPER ${name}_CAPACITY_BITS var)
-    # A cached capacity still at the default last read follows the source when its default
-    # changes; any other value (given with -D) stays.
+    # A cached capacity still at the default last configured follows the default when
+    # it changes; any other value (given with -D) stays.
     if(DEFINED CACHE{${var}_DEFAULT} AND "${${var}}" STREQUAL "${${var}_DEFAULT}")
       unset(${var} CACHE)
     endif()
-    set(${var}_DEFAULT ${default} CACHE INTERNAL "the default capacity last read from ${name}.cpp")
+    set(${var}_DEFAULT ${default} CACHE INTERNAL "the default capacity last configured for ${name}")
     set(${var} ${default} CACHE STRING "${name}: 2^BITS vertex slots, BITS from 4 to 24 (default ${default})")
     # Plain decimal only: the compiler would read 010 as octal 8. Below 16 slots the
     # test cases' graphs do not fit.

@@ -1,9 +1,9 @@
+#line 2 "factdigits/factdigits.cpp"
 // SPDX-License-Identifier: MIT
 // factdigits: reads an integer n and prints the smallest non-negative integer
 // whose decimal digits' factorials add up to n (an empty line for n <= 0). Limits:
 // n is clamped to the signed 32-bit range; an answer has at most 5,952 digits.
 // Cost: one step per digit printed, O(1) memory beyond the answer.
-#line 7 "factdigits/factdigits.cpp"
 #include <algorithm>
 #include <cerrno>
 #include <climits>

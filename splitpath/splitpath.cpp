@@ -1,14 +1,15 @@
+#line 2 "splitpath/splitpath.cpp"
 // SPDX-License-Identifier: MIT
 // splitpath: reads a graph with non-negative vertex values T and edge weights and
 // prints the smallest T[u] + d(u, v) + T[v] over two different vertices joined by
 // a path, or 1000000000000000 when there is no such pair. One shortest-path search
 // per bit of the vertex numbers, from a virtual source joined to the vertices that
 // have the bit set, prices every vertex with the bit set against every one without.
-// Limits: 0 <= n <= 2^CAPACITY_BITS - 1 (262143 by default), m >= 0, edge ends in
-// 0..n-1, values and weights 0..2147483647 (every number a signed 32-bit int).
+// Limits: 0 <= n <= 2^CAPACITY_BITS - 1 (CAPACITY_BITS: a build setting), m >= 0,
+// edge ends in 0..n-1, values and weights 0..2147483647 (every number a signed
+// 32-bit int).
 // Cost: one heap search over n + 1 vertices and m + n edges per bit of n - 1, so
 // O((n + m) log(n + m) log n) time and O(n + m) memory.
-#line 12 "splitpath/splitpath.cpp"
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
@@ -26,7 +27,7 @@
 #endif
 
 #ifndef CAPACITY_BITS
-#define CAPACITY_BITS 18  // a build setting: the fuzz build makes the arrays small
+#error "CAPACITY_BITS, the vertex capacity in bits, comes from the build (CMakeLists.txt)"
 #endif
 static_assert(CAPACITY_BITS >= 1 && CAPACITY_BITS <= 24, "capacity: 2 to 2^24 vertex slots");
 const int N = 1 << CAPACITY_BITS;      // capacity: vertices 0..N-2, plus the virtual source

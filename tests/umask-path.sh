@@ -10,6 +10,8 @@
 #    programs are emulated);
 #  - configures and builds a plain release build in a build directory outside the tree
 #    (in a path with a blank, with the default generator) and packages it there;
+#  - touches splitpath.cpp: the release build must compile it again without
+#    configuring again;
 #  - compares the programs, the two .deb packages and the .tar.gz of both with those of
 #    build/release (built and packaged again first, under the caller's umask): the first
 #    that differs is named, diffoscope shows where;
@@ -22,9 +24,10 @@
 #    and the .tar.gz with INSTALL.md's command over an existing 2775 root:staff bin/
 #    (kept as it was), each under a prefix of its own, and removes both with
 #    INSTALL.md's command (no file left);
-#  - adds a changelog entry and lowers splitpath's default capacity by a bit: cmake
-#    --build and cpack must give the programs and packages of the new version, with its
-#    changelog and time, and splitpath of the new capacity.
+#  - adds a changelog entry and lowers splitpath's default capacity (in its
+#    CMakeLists.txt) by a bit: cmake --build and cpack must give the programs and
+#    packages of the new version, with its changelog and time, and splitpath of the
+#    new capacity.
 # On a failure the copy is kept (the last line says where).
 # Usage: bash tests/umask-path.sh
 set -euo pipefail
@@ -48,6 +51,10 @@ echo "tests/umask-path.sh: building, testing and packaging in '$there' and in '$
 quiet 'cd "$there" && cmake --preset release && cmake --build --preset release && bash examples/run.sh &&
        ctest --preset release && cpack --preset release && cmake --workflow --preset host'
 quiet 'cmake -S "$there" -B "$out" && cmake --build "$out" -j "$(nproc)" && cd "$out" && cpack'
+# An edited program is built again without configuring again.
+quiet 'cd "$there" && touch splitpath/splitpath.cpp && cmake --build --preset release'
+! grep -F "Re-running CMake" "$work/log" > /dev/null && grep -F "splitpath.cpp.o" "$work/log" > /dev/null ||
+  fail "touching splitpath.cpp did not build it again, or configured again: $(cat "$work/log")"
 version=$(dpkg-parsechangelog -l cmake/changelog -S Version)
 for f in splitpath/splitpath treedist/treedist factdigits/factdigits graphtools_${version}_i386.deb \
          graphtools-dbgsym_${version}_i386.deb graphtools-${version}-i386.tar.gz; do
@@ -94,8 +101,9 @@ done
 
 # A new changelog entry and a new default capacity there reach the programs and packages
 # through cmake --build and cpack alone.
-bits=$(sed -n 's/^#define CAPACITY_BITS \([0-9]*\) .*/\1/p' splitpath/splitpath.cpp)
-sed -i "s/^#define CAPACITY_BITS $bits /#define CAPACITY_BITS $((bits - 1)) /" "$there/splitpath/splitpath.cpp"
+bits=$(sed -n 's/^add_program(splitpath CAPACITY_BITS \([0-9]*\))$/\1/p' splitpath/CMakeLists.txt)
+sed -i "s/^add_program(splitpath CAPACITY_BITS $bits)$/add_program(splitpath CAPACITY_BITS $((bits - 1)))/" \
+  "$there/splitpath/CMakeLists.txt"
 IFS=. read -r major minor patch <<< "$version"
 next=$major.$minor.$((patch + 1)) epoch=$(($(dpkg-parsechangelog -l cmake/changelog -S Timestamp) + 86400))
 { printf 'graphtools (%s) unstable; urgency=medium\n\n  * A test entry.\n\n -- %s  %s\n\n' "$next" \

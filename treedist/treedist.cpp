@@ -1,17 +1,18 @@
+#line 2 "treedist/treedist.cpp"
 // SPDX-License-Identifier: MIT
 // treedist: reads an undirected graph and prints how many edges a walker crosses
 // visiting every vertex reachable from vertex 0 in level order (ascending depth,
 // then ascending number), always moving along the breadth-first tree in which each
 // vertex hangs below its smallest-numbered neighbour one level closer to vertex 0.
-// Limits: 0 <= n <= 2^CAPACITY_BITS (524288 by default), m >= 0, edge ends in
-// 0..2^CAPACITY_BITS - 1 (ends at n or above are stored and never visited). Cost:
-// an ordered-set insertion per edge end that leads one level down (a comparison for
-// any other end) and one ancestor-table query per vertex, O(m log n + n log n) time.
+// Limits: 0 <= n <= 2^CAPACITY_BITS (CAPACITY_BITS: a build setting), m >= 0, edge
+// ends in 0..2^CAPACITY_BITS - 1 (ends at n or above are stored and never visited).
+// Cost: an ordered-set insertion per edge end that leads one level down (a comparison
+// for any other end) and one ancestor-table query per vertex, O(m log n + n log n)
+// time.
 // Memory: the ancestor table is reserved whole, CAPACITY_BITS rows of 2^CAPACITY_BITS
 // ints whatever n. A visited vertex writes one entry in every row, so the pages the
 // run touches grow with how far apart the visited vertex numbers lie, up to a page per
 // row for each; O(n + m) for the lists and sets.
-#line 15 "treedist/treedist.cpp"
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
@@ -28,7 +29,7 @@
 #endif
 
 #ifndef CAPACITY_BITS
-#define CAPACITY_BITS 19  // a build setting: the fuzz build makes the arrays small
+#error "CAPACITY_BITS, the vertex capacity in bits, comes from the build (CMakeLists.txt)"
 #endif
 static_assert(CAPACITY_BITS >= 1 && CAPACITY_BITS <= 24, "capacity: 2 to 2^24 vertices");
 const int N = 1 << CAPACITY_BITS;  // capacity: vertex numbers 0..N-1
