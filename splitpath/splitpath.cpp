@@ -40,6 +40,8 @@ static long long dist[N];                                 // tentative distances
 static std::priority_queue<std::pair<long long, int>> H;  // (negated distance, vertex)
 static long long res = INF;                               // best sum so far
 
+// ---- Shared with treedist.cpp: the same there but for the program's name, the help
+// text and --version's line (a test compares the two copies): mend both.
 static const char* what = "";  // what the number being read is, for refusal messages
 static int at = -1;            // its index (vertex or 1-based edge number), -1 for none
 
@@ -62,9 +64,9 @@ static void readable() {
   exit(1);
 }
 
-// Ends the run when memory runs out (the lists or the heap cannot grow), from
-// inside the failed allocation: no exception is raised, so none needs memory, and
-// nothing has been written yet that would need flushing.
+// Ends the run when memory runs out (a container cannot grow), from inside the
+// failed allocation: no exception is raised, so none needs memory, and nothing has
+// been written yet that would need flushing.
 static void oom() {
   fputs("splitpath: out of memory\n", stderr);
   _Exit(1);
@@ -117,7 +119,8 @@ static void args(int argc, char** argv) {
   const char* a = argv[1];
   if (argc == 2) {
     if (!strcmp(a, "--help")) fputs(help, stdout), exit(written());
-    if (!strcmp(a, "--version")) printf("splitpath %s (vertex count up to %d)\n", VERSION, N - 1), exit(written());
+    if (!strcmp(a, "--version"))
+      printf("splitpath %s (vertex count up to %d)\n", VERSION, N - 1), exit(written());
     if (!strcmp(a, "--")) return;
   }
   bool known = !strcmp(a, "--help") || !strcmp(a, "--version") || !strcmp(a, "--");
@@ -159,6 +162,7 @@ static int num() {
   readable();
   refuse(junk ? "%s is not an integer" : "%s does not fit a 32-bit int", quote(tok, len));
 }
+// ---- End of the code shared with treedist.cpp.
 
 // Adds the undirected edge a-b of weight c to both adjacency lists.
 static void conn(int a, int b, int c) {

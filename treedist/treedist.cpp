@@ -42,6 +42,8 @@ static int parent[N];          // breadth-first-tree parent; n until one is foun
 static std::set<int> S[N];     // S[d]: the vertices discovered at depth d
 static int jp[LOG][N];         // jp[k][v]: the vertex 2^k steps above v (0 above the root)
 
+// ---- Shared with splitpath.cpp: the same there but for the program's name, the help
+// text and --version's line (a test compares the two copies): mend both.
 static const char* what = "";  // what the number being read is, for refusal messages
 static int at = -1;            // its index (vertex or 1-based edge number), -1 for none
 
@@ -64,9 +66,9 @@ static void readable() {
   exit(1);
 }
 
-// Ends the run when memory runs out (the lists or the sets cannot grow), from
-// inside the failed allocation: no exception is raised, so none needs memory, and
-// nothing has been written yet that would need flushing.
+// Ends the run when memory runs out (a container cannot grow), from inside the
+// failed allocation: no exception is raised, so none needs memory, and nothing has
+// been written yet that would need flushing.
 static void oom() {
   fputs("treedist: out of memory\n", stderr);
   _Exit(1);
@@ -161,6 +163,7 @@ static int num() {
   readable();
   refuse(junk ? "%s is not an integer" : "%s does not fit a 32-bit int", quote(tok, len));
 }
+// ---- End of the code shared with splitpath.cpp.
 
 // Settles v below its parent p: records v's ancestor row, then discovers its
 // neighbours one level down, each keeping the smallest parent offered.
