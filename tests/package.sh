@@ -13,6 +13,9 @@
 #    libgcc.a and the C library's libc_nonshared.a; the changelog is cmake/changelog,
 #    the copyright cmake/copyright, in Debian's machine-readable format (python3-debian
 #    parses it);
+#  - the licences: every object and archive member that the programs' link maps show
+#    taken from the toolchain is listed in cmake/copyright.members, under licences
+#    that cmake/copyright gives;
 #  - the debug-symbols package: for each program, the file named by its build ID, with
 #    the same build ID and the program's debug information, and named in the program's
 #    debuglink; the Build-Ids field lists those IDs; no package holds the path of the
@@ -99,6 +102,21 @@ for a in libstdc++.a libubsan.a libgcc.a libc_nonshared.a; do archives+=("$($com
 static=$(for a in "${archives[@]}"; do source "$a"; done | sort -u | paste -sd, | sed 's/,/, /g')
 [ "$(field "$deb" Static-Built-Using)" = "$static" ] ||
   fail "Static-Built-Using is '$(field "$deb" Static-Built-Using)', the static archives' sources are '$static'"
+
+# What the link took from the toolchain, as the link maps name it (an object loaded
+# whole, or ARCHIVE(MEMBER)), is listed in cmake/copyright.members under licences that
+# cmake/copyright gives.
+while read -r l; do
+  grep -xF "License: $l" cmake/copyright > /dev/null || fail "cmake/copyright.members names a licence that cmake/copyright does not give: $l"
+done < <(sed -n 's/^License: //p' cmake/copyright.members)
+awk '/^#/ || /^License: / { next } $1 ~ /:$/ { sub(/:$/, "", $1); for (i = 2; i <= NF; i++) print $1 "(" $i ")"; next }
+     { for (i = 1; i <= NF; i++) print $i }' cmake/copyright.members | sort -u > "$x/covered"
+awk '/^Archive member included/ { a = 1; next } /^[A-Z]/ { a = 0 }
+     a && /^\// || /^LOAD \/.*\.o$/ { f = $1 == "LOAD" ? $2 : $1; sub(/.*\//, "", f); print f }' $build/{splitpath,treedist,factdigits}/*.map | sort -u > "$x/linked"
+uncovered=$(comm -23 "$x/linked" "$x/covered" | xargs)
+[ -z "$uncovered" ] || fail "the programs hold code that cmake/copyright.members does not list: $uncovered. For each, find" \
+  "the licence of its source, give it in cmake/copyright (the Files: paragraph of its source), and list the member" \
+  "under that licence in cmake/copyright.members"
 
 dpkg-deb -x "$dbg" "$x/dbg"
 [ "$(field "$dbg" Package) $(field "$dbg" Depends)" = "graphtools-dbgsym graphtools (= $version)" ] ||
