@@ -16,7 +16,8 @@
 # ("qemu-i386;-cpu;pentium3"). It must take qemu-user's option -E NAME=VALUE, which sets
 # a variable in the emulated program's environment only: the runner preloads a library
 # into a program that way. Configure refuses an emulator that cannot run the probe, or
-# not with -E.
+# not with -E. Every run of the probe has a time limit, and the strict build, whose
+# 32-bit programs do not finish under qemu-i386, is refused where it would be emulated.
 option(EMULATE "Run the 32-bit programs under qemu-i386 even where the kernel runs them" OFF)
 set(doc "Runs a built program on this machine (found at configure time unless given)")
 set(CMAKE_CROSSCOMPILING_EMULATOR "" CACHE STRING "${doc}")
@@ -25,25 +26,58 @@ function(found value)
   set(CMAKE_CROSSCOMPILING_EMULATOR "${value}" CACHE STRING "${doc}" FORCE)
   set(EMULATOR_FOUND "${value}" CACHE INTERNAL "the emulator that configuring chose")
 endfunction()
-# Runs the probe under the emulator EMULATOR (empty: natively), then through it with
-# -E; stops configuring, naming the emulator, where either fails. The probe, given the
-# name of an environment variable, also requires that variable to be set.
-function(run_probe emulator)
-  execute_process(COMMAND ${emulator} ${probe} RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE said)
-  set(what "run a program built with the programs' flags")
-  if(status EQUAL 0 AND emulator)
-    set(what "take -E NAME=VALUE, qemu-user's option, which the tests use to set a variable in a program's environment")
-    execute_process(COMMAND ${emulator} -E GRAPHTOOLS_PROBE=1 ${probe} GRAPHTOOLS_PROBE RESULT_VARIABLE status
-                    OUTPUT_QUIET ERROR_VARIABLE said)
-  endif()
-  string(STRIP "${said}" said)
-  if(said)
-    set(said ": ${said}")
-  endif()
-  if(NOT status EQUAL 0 AND NOT emulator)
-    message(FATAL_ERROR "A program built with the programs' flags does not run here (${status})${said}")
+# Each run of the probe may take this long: it takes well under a second, natively or
+# emulated, so a run that goes on has hung (AddressSanitizer's programs under qemu-i386).
+set(probe_seconds 30)
+# Runs the probe under the emulator EMULATOR (empty: natively), given the arguments
+# that follow, and requires it to print "probe: " and SAID: it prints the value of the
+# variable that its argument names, or without one "ran", so that an emulator that
+# runs nothing does not pass. Sets probe_failed in the caller's scope: empty when it
+# printed that and ended with status 0, else what went wrong.
+function(probe emulator said)
+  execute_process(COMMAND ${emulator} ${ARGN} TIMEOUT ${probe_seconds} RESULT_VARIABLE status
+                  OUTPUT_VARIABLE out ERROR_VARIABLE errors)
+  string(STRIP "${errors}" errors)
+  string(STRIP "${out}" out)
+  if(status MATCHES "timeout")
+    set(failed "it ran for more than ${probe_seconds} s and was stopped")
+  elseif(status MATCHES "^[0-9]+$" AND NOT status EQUAL 0)
+    set(failed "status ${status}")
   elseif(NOT status EQUAL 0)
-    message(FATAL_ERROR "The emulator '${emulator}' does not ${what} (${status})${said}")
+    set(failed "${status}")  # it could not be started: the system's reason
+  elseif(NOT out STREQUAL "probe: ${said}")
+    set(failed "it printed '${out}', not 'probe: ${said}'")
+  endif()
+  if(failed AND errors)
+    string(APPEND failed ": ${errors}")
+  endif()
+  set(probe_failed "${failed}" PARENT_SCOPE)
+endfunction()
+# Runs the probe under the emulator EMULATOR (empty: natively), then through it with
+# -E; stops configuring, naming the emulator, where either fails.
+function(run_probe emulator)
+  probe("${emulator}" ran ${probe})
+  set(what "run a program built with the programs' flags")
+  if(NOT probe_failed AND emulator)
+    set(what "take -E NAME=VALUE, qemu-user's option, which the tests use to set a variable in a program's environment")
+    probe("${emulator}" taken -E GRAPHTOOLS_PROBE=taken ${probe} GRAPHTOOLS_PROBE)
+  endif()
+  if(probe_failed AND NOT emulator)
+    message(FATAL_ERROR "A program built with the programs' flags does not run here (${probe_failed}). "
+            "Build with another preset.")
+  elseif(probe_failed)
+    message(FATAL_ERROR "The emulator '${emulator}' does not ${what} (${probe_failed}). Name one that "
+            "runs 32-bit x86 programs and takes -E, as qemu-i386 does, or leave "
+            "CMAKE_CROSSCOMPILING_EMULATOR empty to let configuring choose.")
+  endif()
+endfunction()
+# Where the 32-bit programs are to run under an emulator, the strict build stops here:
+# AddressSanitizer's 32-bit programs do not finish under qemu-i386.
+function(no_strict_emulated)
+  if(CHECKS STREQUAL "strict" AND TARGET_32BIT)
+    message(FATAL_ERROR "CHECKS=strict is a 64-bit build: here the 32-bit programs would run under an "
+            "emulator, where AddressSanitizer's programs do not finish. Configure with -DTARGET_32BIT=OFF "
+            "(the strict preset does), or where the kernel starts 32-bit x86 programs.")
   endif()
 endfunction()
 
@@ -51,6 +85,7 @@ endfunction()
 # it names the source directory, which may hold blanks, and changes nothing here.
 set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/probe)
 file(WRITE ${probe}/probe.cpp [[
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 struct Base { virtual ~Base() {} virtual int f() const { return 1; } };
@@ -62,7 +97,10 @@ int main(int argc, char** argv) {
     throw std::runtime_error("probe");
   } catch (const std::exception& e) {
     Derived* p = dynamic_cast<Derived*>(b);
-    return (p ? p->f() : 2) + (e.what()[0] != 'p') + (argc > 1 && !getenv(argv[1]));
+    const char* said = argc > 1 ? getenv(argv[1]) : "ran";
+    if (!p || p->f() != 0 || e.what()[0] != 'p' || !said) return 1;
+    printf("probe: %s\n", said);
+    return 0;
   }
 }
 ]])
@@ -89,6 +127,7 @@ set(probe ${probe}/probe)
 # EMULATOR_FOUND remembers what the last configure chose, so that a later one may choose
 # again; any other value is the user's.
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR STREQUAL "" AND NOT CMAKE_CROSSCOMPILING_EMULATOR STREQUAL "${EMULATOR_FOUND}")
+  no_strict_emulated()
   run_probe("${CMAKE_CROSSCOMPILING_EMULATOR}")
   message(NOTICE "Note: the programs will run under ${CMAKE_CROSSCOMPILING_EMULATOR}, as given.")
   return()
@@ -123,21 +162,25 @@ else()
     endif()
   endforeach()
   if(NOT why)
-    execute_process(COMMAND ${probe} RESULT_VARIABLE native OUTPUT_QUIET ERROR_QUIET)
-    if(native EQUAL 0)
+    probe("" ran ${probe})
+    if(NOT probe_failed)
       return()
+    elseif(probe_failed MATCHES "was stopped")
+      message(FATAL_ERROR "A program built with the programs' flags does not run here (${probe_failed}). "
+              "Build native 64-bit programs with the host preset.")
     endif()
     set(why "this machine's kernel does not start them")  # exec fails with ENOEXEC
   endif()
 endif()
+no_strict_emulated()
 
 find_program(QEMU_I386 NAMES qemu-i386 qemu-i386-static)
 if(NOT QEMU_I386)
   set(fail "and no qemu-i386 was found")
 else()
-  execute_process(COMMAND ${QEMU_I386} ${probe} RESULT_VARIABLE emulated OUTPUT_QUIET ERROR_QUIET)
-  if(NOT emulated EQUAL 0)
-    set(fail "and ${QEMU_I386} cannot run them either (${emulated})")
+  probe(${QEMU_I386} ran ${probe})
+  if(probe_failed)
+    set(fail "and ${QEMU_I386} cannot run them either (${probe_failed})")
   endif()
 endif()
 if(fail)

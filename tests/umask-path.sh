@@ -18,8 +18,9 @@
 #  - configures the outside build with the emulator given as a name on the PATH
 #    (qemu-i386) and as a list whose program has a blank in its path and takes an
 #    argument, running the examples and the release tests under each, and requires
-#    configuring to refuse that program without its argument and an emulator without
-#    qemu's -E;
+#    configuring to refuse, each for its reason, that program without its argument, a
+#    qemu-i386 that refuses -E, true (which runs nothing) and an emulator that does
+#    not end, and the strict build where it would be emulated;
 #  - installs the outside build with cmake --install (all directories it makes 0755),
 #    and the .tar.gz with INSTALL.md's command over an existing 2775 root:staff bin/
 #    (kept as it was), each under a prefix of its own, and removes both with
@@ -68,19 +69,28 @@ done
 wrapper="$work/my emulator/run i386"
 mkdir "${wrapper%/*}"
 printf '#!/bin/sh\n[ "$1" = --given ] || exit 9\nshift\nexec qemu-i386 "$@"\n' > "$wrapper"
-printf '#!/bin/sh\nexec "$@"\n' > "${wrapper%/*}/native"
-chmod +x "$wrapper" "${wrapper%/*}/native"
+printf '#!/bin/sh\n[ "$1" != -E ] || { echo "no -E here" >&2; exit 9; }\nexec qemu-i386 "$@"\n' > "${wrapper%/*}/no -E"
+printf '#!/bin/sh\nexec sleep 100\n' > "${wrapper%/*}/hangs"
+chmod +x "$wrapper" "${wrapper%/*}/no -E" "${wrapper%/*}/hangs"
 for e in qemu-i386 "$wrapper;--given"; do
   quiet 'cmake "$out" "-DCMAKE_CROSSCOMPILING_EMULATOR=$e" && bash examples/run.sh "$out" && ctest --test-dir "$out" -j "$(nproc)"' \
     "the examples or the release tests failed under the emulator '$e'"
   grep -F "the programs will run under $e, as given" "$work/log" > /dev/null || fail "configuring did not take the emulator '$e'"
 done
-for e in "$wrapper:does not run a program" "${wrapper%/*}/native:does not take -E"; do
+# Refused, each for its reason: the wrapper without its argument, a qemu-i386 that
+# refuses -E, a program that runs nothing and one that does not end.
+for e in "$wrapper:does not run a program built with the programs' flags (status 9)" \
+         "${wrapper%/*}/no -E:does not take -E NAME=VALUE" "true:does not run a program built with the programs' flags (it printed ''" \
+         "${wrapper%/*}/hangs:does not run a program built with the programs' flags (it ran for more than"; do
   ! cmake "$out" "-DCMAKE_CROSSCOMPILING_EMULATOR=${e%:*}" > "$work/log" 2>&1 || fail "configuring took the emulator '${e%:*}'"
   tr -s ' \n' ' ' < "$work/log" | grep -F "The emulator '${e%:*}' ${e#*:}" > /dev/null ||
     { cat "$work/log"; fail "configuring did not say why it refused the emulator '${e%:*}'"; }
 done
 quiet 'cmake "$out" -DCMAKE_CROSSCOMPILING_EMULATOR='
+# The strict build, whose 32-bit programs do not finish under an emulator, is refused there.
+! cmake -S "$there" -B "$work/strict" -DCHECKS=strict -DEMULATE=ON > "$work/log" 2>&1 &&
+  tr -s ' \n' ' ' < "$work/log" | grep -F "CHECKS=strict is a 64-bit build" > /dev/null ||
+  { cat "$work/log"; fail "configuring did not refuse the strict build under emulation"; }
 
 # Installing by hand, and removing, as INSTALL.md says, with other prefixes.
 documented() { grep -x "$1" INSTALL.md | sed "s,/usr/local,$2,g"; }
