@@ -5,7 +5,8 @@
 # installed program on its example (under the emulator that configuring chose, where
 # the kernel cannot start 32-bit programs), reads a page, asks gdb for the source line
 # of its main and, run from /, for its source, which it shows only when given the
-# source tree's directory, as INSTALL.md says; then removes the package with apt-get
+# source tree's directory, as INSTALL.md says, and where the programs are emulated, for
+# a backtrace through the emulator's gdb port; then removes the package with apt-get
 # and checks that none of either package's files is left. It changes the machine (the i386 architecture, libc6:i386, gdb): run it
 # in a fresh root or a container.
 # Usage: bash tests/install.sh
@@ -45,6 +46,17 @@ for p in splitpath treedist factdigits; do
     fail "gdb run from / does not say that it lacks $p's source"
   (cd / && gdb -batch -ex "directory $src" -ex 'list main' /usr/bin/$p 2>&1) | grep "^[0-9]*.*int main(" > /dev/null ||
     fail "gdb run from / and given $src does not show $p's main"
+  # Where the programs are emulated, gdb attaches to the emulator, as INSTALL.md says.
+  if [ ${#emulator[@]} -gt 0 ]; then
+    for c in "qemu-i386 -g 1234 /usr/bin/splitpath < instance.txt &" \
+             "gdb -ex 'target remote :1234' -ex continue /usr/bin/splitpath"; do
+      grep -qxF -- "$c" INSTALL.md || fail "INSTALL.md does not give the command: $c"
+    done
+    "${emulator[@]}" -g 1234 /usr/bin/$p < examples/$p.txt > /dev/null 2>&1 &
+    gdb -batch -ex 'target remote :1234' -ex 'break main' -ex continue -ex bt /usr/bin/$p 2>&1 |
+      grep "^#0 .*main (.*) at $p/$p.cpp:[0-9]" > /dev/null || fail "gdb attached to the emulator gives no backtrace of $p"
+    wait $! || true  # the emulator ends when gdb leaves
+  fi
 done
 files=$(dpkg -L graphtools graphtools-dbgsym | while read -r f; do [ -d "$f" ] || echo "$f"; done)
 echo "installed: $(echo $files)"
