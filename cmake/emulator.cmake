@@ -35,6 +35,7 @@ set(probe_seconds 30)
 # runs nothing does not pass. Sets probe_failed in the caller's scope: empty when it
 # printed that and ended with status 0, else what went wrong.
 function(probe emulator said)
+  set(failed "")
   execute_process(COMMAND ${emulator} ${ARGN} TIMEOUT ${probe_seconds} RESULT_VARIABLE status
                   OUTPUT_VARIABLE out ERROR_VARIABLE errors)
   string(STRIP "${errors}" errors)
