@@ -68,8 +68,8 @@ function(run_probe emulator)
             "Build with another preset.")
   elseif(probe_failed)
     message(FATAL_ERROR "The emulator '${emulator}' does not ${what} (${probe_failed}). Name one that "
-            "runs 32-bit x86 programs and takes -E, as qemu-i386 does, or leave "
-            "CMAKE_CROSSCOMPILING_EMULATOR empty to let configuring choose.")
+            "runs 32-bit x86 programs and takes -E, as qemu-i386 does, or configure with "
+            "-DCMAKE_CROSSCOMPILING_EMULATOR= to let configuring choose.")
   endif()
 endfunction()
 # Where the 32-bit programs are to run under an emulator, the strict build stops here:
