@@ -158,4 +158,4 @@ known='^X: graphtools: binary-file-built-without-LFS-support '
 grep -x Static-Built-Using /usr/share/lintian/data/fields/binary-fields > /dev/null ||
   known="$known|^W: graphtools(-dbgsym)?: unknown-field Static-Built-Using$"
 ! grep -E '^[A-Z]: ' $build/lintian.log | grep -Ev "$known" || fail "lintian reports the tags above"
-echo "tests/package.sh: $deb, $dbg, $tgz and $changes: files, modes, times, fields, debug symbols, the build's record and lintian checked"
+echo "tests/package.sh: $deb, $dbg, $tgz and $changes: files, modes, times, fields, licences, debug symbols, the build's record and lintian checked"
