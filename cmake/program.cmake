@@ -4,7 +4,8 @@
 # CMAKE_CXX_FLAGS (or CXXFLAGS), then the build type's flags (Release: -O2 -DNDEBUG),
 # then these, and the later wins where two disagree: -m64 or -O0 given in
 # CMAKE_CXX_FLAGS changes nothing, a -D given there replaces a definition; the options
-# below, the build type and the presets choose the build. The test runner, a host tool, takes none of these settings.
+# below, the build type and the presets choose the build. The test runner, a host tool,
+# takes none of these settings.
 #   TARGET_32BIT  ON (default): 32-bit x86, the target platform; OFF: native 64-bit.
 #   CHECKS        recover (default): undefined-behaviour checks that report on standard
 #                 error and let the program carry on; strict: AddressSanitizer and UBSan,
@@ -19,7 +20,7 @@
 # generator (GCC takes the last mapping that matches: the build directory's, where it
 # lies inside the tree). That mapping does not reach the file names in the UB checks'
 # reports (GCC 12, clang 14): each source names itself there by its place in the tree
-# with a #line directive.
+# with a #line directive on its first line (tests/sources.sh checks the lines).
 # Outside the strict build, libstdc++, libgcc and GCC's UB-check runtime are linked in
 # statically (clang links its sanitizer runtimes statically anyway). The recover build,
 # which the packages hold, is also hardened as Debian's packages are with
