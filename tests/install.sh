@@ -53,6 +53,7 @@ for p in splitpath treedist factdigits; do
       grep -qxF -- "$c" INSTALL.md || fail "INSTALL.md does not give the command: $c"
     done
     "${emulator[@]}" -g 1234 /usr/bin/$p < examples/$p.txt > /dev/null 2>&1 &
+    sleep 1  # for the emulator to open its port
     gdb -batch -ex 'target remote :1234' -ex 'break main' -ex continue -ex bt /usr/bin/$p 2>&1 |
       grep "^#0 .*main (.*) at $p/$p.cpp:[0-9]" > /dev/null || fail "gdb attached to the emulator gives no backtrace of $p"
     wait $! || true  # the emulator ends when gdb leaves
